@@ -1,0 +1,18 @@
+#!/bin/sh
+# Builds everything twice (normal, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test in both builds.
+set -e
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for preset in default sanitize; do
+  dir=build
+  [ "$preset" = sanitize ] && dir=build-sanitize
+  echo "== $preset build ($dir)"
+  cmake --preset "$preset" >/dev/null
+  cmake --build "$dir"
+  ctest --test-dir "$dir" --output-on-failure -j2
+done
+echo "== all tests passed"

@@ -1,0 +1,3 @@
+#include "app/data_file_commands.h"
+
+namespace tolka::app {}  // namespace tolka::app

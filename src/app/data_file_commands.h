@@ -1,0 +1,32 @@
+// The file commands New, Open, Save and Save As with every question and
+// message, the ".BAK" copy on Open and "Sicherung.DAT" when the program is
+// left. I/O failures end a command with IoError (the caller shows it); the
+// previous in-memory state stays unchanged. Each returns whether it
+// completed (false on Cancel, No or a refusal).
+#pragma once
+
+#include "app/app_state.h"
+#include "core/interaction.h"
+
+namespace tolka::app {
+
+bool NewData(AppState& state, core::Interaction& ui);
+bool OpenData(AppState& state, core::Interaction& ui);
+// Opens `path` without the open dialog (the command-line tool, tests).
+bool OpenDataFile(AppState& state, core::Interaction& ui, const std::filesystem::path& path);
+bool SaveData(AppState& state, core::Interaction& ui);
+bool SaveDataAs(AppState& state, core::Interaction& ui);
+
+// Writes the in-memory block to "Sicherung.DAT" in the data directory as Save
+// writes a data file (enciphered with the data password when the data are
+// protected; data shown enciphered as they are).
+void WriteShutdownBackup(AppState& state);
+
+// Leaving the program: after the confirmation, the unsaved-changes question
+// (Yes saves), then "Sicherung.DAT". Returns true when the program may close;
+// false when the user said No to leaving, or the save the user asked for
+// failed or was cancelled (the backup is written then too, and the program
+// stays open so nothing unsaved is lost).
+bool LeaveProgram(AppState& state, core::Interaction& ui);
+
+}  // namespace tolka::app

@@ -1,0 +1,3 @@
+#include "app/data_session.h"
+
+namespace tolka::app {}  // namespace tolka::app

@@ -1,0 +1,44 @@
+// The working data of the program and the state that the file commands share:
+// the record table with its password field (the in-memory form of the
+// 159712-byte data file block), the current file name, the data flags, the
+// entered data password and the cipher variant.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/data_cipher.h"
+#include "core/data_file_image.h"
+#include "core/student_table.h"
+
+namespace tolka::app {
+
+inline constexpr const char* kUntitledName = "VORLAGE.TLK";
+inline constexpr const char* kBackupFileName = "Sicherung.DAT";
+inline constexpr const char* kDataFileFilter = "Abiturdaten SL (*.TLK)|*.TLK";
+inline constexpr const char* kDataFileExtension = "TLK";
+
+struct DataSession {
+  core::StudentTable Table;
+  // The data password field: the scrambled password, empty = no password.
+  std::string PasswordField;
+
+  std::string CurrentFileName = kUntitledName;  // without directory
+  bool Modified = false;
+  bool Protected = false;
+  bool ShownEnciphered = false;  // wrong or no password given on Open
+  std::string EnteredPassword;   // at most 15 characters
+  core::CipherVariant Variant = core::CipherVariant::Neu;
+
+  // The file's modification time when it was last opened or saved, so a
+  // save can tell that another program changed it meanwhile.
+  std::filesystem::file_time_type LastWriteTime{};
+
+  bool IsUntitled() const { return CurrentFileName == kUntitledName; }
+
+  // The in-memory block: the table as it stands (enciphered bytes while
+  // shown enciphered) and the password field.
+  core::DataFileBlock Block() const;
+};
+
+}  // namespace tolka::app

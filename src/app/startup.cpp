@@ -1,0 +1,3 @@
+#include "app/startup.h"
+
+namespace tolka::app {}  // namespace tolka::app

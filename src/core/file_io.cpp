@@ -1,0 +1,171 @@
+#include "core/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <random>
+
+#include "core/cp1252.h"
+#include "core/io_error.h"
+
+namespace tolka::core {
+
+namespace {
+
+bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+[[noreturn]] void ThrowErrno(int error_number) { throw IoError(IoErrorText(error_number)); }
+
+}  // namespace
+
+std::string IoErrorText(int error_number) {
+  switch (error_number) {
+    case ENOENT:
+    case ENOTDIR:
+      return kFileNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return kAccessDenied;
+    default: {
+      char buffer[32];
+      std::snprintf(buffer, sizeof buffer, "E/A-Fehler %d", error_number);
+      return buffer;
+    }
+  }
+}
+
+std::optional<fs::path> FindFile(const fs::path& dir, const std::string& name) {
+  std::error_code ec;
+  const fs::path exact = dir / name;
+  if (fs::is_regular_file(exact, ec)) return exact;
+  fs::directory_iterator it(dir, ec);
+  if (ec) return std::nullopt;
+  for (const auto& entry : it) {
+    if (EqualsIgnoringAsciiCase(entry.path().filename().string(), name) &&
+        entry.is_regular_file(ec)) {
+      return entry.path();
+    }
+  }
+  return std::nullopt;
+}
+
+bool FileExists(const fs::path& dir, const std::string& name) {
+  return FindFile(dir, name).has_value();
+}
+
+fs::path TargetPath(const fs::path& dir, const std::string& name) {
+  if (auto found = FindFile(dir, name)) return *found;
+  return dir / name;
+}
+
+std::vector<uint8_t> ReadFileBytes(const fs::path& path, size_t max_size) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) ThrowErrno(errno);
+  std::vector<uint8_t> bytes;
+  uint8_t buffer[65536];
+  for (;;) {
+    size_t want = sizeof buffer;
+    if (max_size != 0) {
+      if (bytes.size() >= max_size) break;
+      want = std::min(want, max_size - bytes.size());
+    }
+    const ssize_t got = ::read(fd, buffer, want);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      const int e = errno;
+      ::close(fd);
+      ThrowErrno(e);
+    }
+    if (got == 0) break;
+    bytes.insert(bytes.end(), buffer, buffer + got);
+  }
+  ::close(fd);
+  return bytes;
+}
+
+std::vector<uint8_t> ReadExactly(const fs::path& path, size_t size) {
+  auto bytes = ReadFileBytes(path, size);
+  if (bytes.size() < size) throw IoError(kReadPastEnd);
+  return bytes;
+}
+
+uintmax_t FileSizeOf(const fs::path& path) {
+  std::error_code ec;
+  const auto size = fs::file_size(path, ec);
+  if (ec) ThrowErrno(ec.value());
+  return size;
+}
+
+void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  std::string tmp_template = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::vector<char> name(tmp_template.begin(), tmp_template.end());
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) ThrowErrno(errno);
+  const std::string tmp(name.data());
+  auto fail = [&](int e) {
+    ::close(fd);
+    ::unlink(tmp.c_str());
+    ThrowErrno(e);
+  };
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      fail(errno);
+    }
+    done += static_cast<size_t>(n);
+  }
+  if (::fsync(fd) != 0) fail(errno);
+  // Keep the permissions of a file that is being replaced.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) {
+    ::fchmod(fd, st.st_mode & 07777);
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+  }
+  if (::close(fd) != 0) {
+    const int e = errno;
+    ::unlink(tmp.c_str());
+    ThrowErrno(e);
+  }
+  if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    const int e = errno;
+    ::unlink(tmp.c_str());
+    ThrowErrno(e);
+  }
+}
+
+void RemoveFileIfExists(const fs::path& path) {
+  std::error_code ec;
+  fs::remove(path, ec);
+  if (ec) ThrowErrno(ec.value());
+}
+
+std::string PathText(const fs::path& path) {
+  const std::string utf8 = path.string();
+  if (auto text = Utf8ToCp1252(utf8)) return *text;
+  std::string out;
+  for (unsigned char c : utf8) out += c < 0x80 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+}  // namespace tolka::core

@@ -1,0 +1,76 @@
+// Everything that needs a person goes through this one interface: message
+// boxes with the platform's four icons, the open and save dialogs, the data
+// password dialogs, the progress dialog and the saving window. The desktop
+// program implements it with real dialogs; tests implement it with a script
+// of expected prompts and answers. All texts are Windows-1252; "\r" in a
+// message is a line break.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/data_cipher.h"
+
+namespace tolka::core {
+
+enum class Icon { Error, Warning, Information, Confirmation };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct FileDialogRequest {
+  std::string Title;        // empty: the platform's default title
+  std::string Filter;       // e.g. "Abiturdaten SL (*.TLK)|*.TLK"
+  std::string DefaultExtension;  // e.g. "TLK"
+  std::filesystem::path InitialDirectory;
+  std::string InitialName;  // pre-filled file name (save dialogs)
+};
+
+// What the password query "Passwortabfrage" returns: OK with the typed text
+// or Abbrechen, and the chosen "Verschlüsselungsart".
+struct PasswordQueryAnswer {
+  bool Ok = false;
+  std::string Password;
+  CipherVariant Variant = CipherVariant::Neu;
+};
+
+// The two texts of the password definition "Festlegung des Daten-Passwortes"
+// (the dialog has only OK; the caller applies the accept rule).
+struct PasswordDefinitionAnswer {
+  std::string First;
+  std::string Second;
+};
+
+// The three settings-password dialogs "Zugangskontrolle für
+// Konfigurationsbereich" (configuration, exam settings, subject settings).
+enum class SettingsPasswordKind { Configuration, ExamSettings, SubjectSettings };
+
+class Interaction {
+ public:
+  virtual ~Interaction() = default;
+
+  // A modal message box; returns Ok for Buttons::Ok.
+  virtual Answer Ask(Icon icon, const std::string& text, Buttons buttons) = 0;
+  void Tell(Icon icon, const std::string& text) { Ask(icon, text, Buttons::Ok); }
+
+  // The common dialogs; nothing on Cancel. The save dialog does not ask
+  // about overwriting: the commands ask that themselves.
+  virtual std::optional<std::filesystem::path> OpenFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::filesystem::path> SaveFileDialog(const FileDialogRequest& request) = 0;
+
+  virtual PasswordQueryAnswer PasswordQuery() = 0;
+  virtual PasswordDefinitionAnswer PasswordDefinition() = 0;
+
+  // A settings-password dialog: the typed text on OK, nothing on Abbrechen.
+  virtual std::optional<std::string> SettingsPasswordDialog(SettingsPasswordKind kind) = 0;
+  // "Konfigurationspasswort ändern ...": the two typed texts on OK.
+  virtual std::optional<PasswordDefinitionAnswer> PasswordChangeDialog() = 0;
+
+  // The progress dialog "Speichern ..." that paces the user after a settings
+  // file was written, and the saving window shown after a data file was
+  // written. Both only inform.
+  virtual void ShowProgress() = 0;
+  virtual void ShowSavingWindow() = 0;
+};
+
+}  // namespace tolka::core

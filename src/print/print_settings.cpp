@@ -1,0 +1,3 @@
+#include "print/print_settings.h"
+
+namespace tolka::print {}  // namespace tolka::print

@@ -1,0 +1,3 @@
+#include "settings/exam_settings.h"
+
+namespace tolka::settings {}  // namespace tolka::settings

@@ -1,0 +1,3 @@
+#include "settings/general_settings.h"
+
+namespace tolka::settings {}  // namespace tolka::settings

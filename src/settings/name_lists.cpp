@@ -1,0 +1,3 @@
+#include "settings/name_lists.h"
+
+namespace tolka::settings {}  // namespace tolka::settings

@@ -1,0 +1,49 @@
+// The three name lists that feed choice boxes of the record editor: project
+// courses "PKURSE.PKL", tutors "TUTOREN.STL", classes "KLASSEN.KLL". Each is a
+// Windows-1252 text file, one entry per line, lines ended by CR LF.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/directories.h"
+
+namespace tolka::settings {
+
+enum class NameListKind { ProjectCourses, Tutors, Classes };
+
+struct NameListInfo {
+  const char* FileName;
+  std::vector<std::string> Defaults;
+};
+const NameListInfo& InfoOf(NameListKind kind);
+
+// Parses lines ended by CR LF (a lone LF or CR ends a line too, for files
+// edited elsewhere); a last line without a line end counts.
+std::vector<std::string> ParseNameList(const std::string& text);
+std::string FormatNameList(const std::vector<std::string>& entries);
+
+// Load list: the list directory's file, else the program directory's, else
+// the default entries, written to the list directory. Throws IoError when a
+// file exists but cannot be read, or the defaults cannot be written.
+std::vector<std::string> LoadNameList(NameListKind kind, const core::Directories& dirs);
+
+// Whether the file exists in the list or the program directory (the main
+// window's item lists show "   - - -", "???" when it does not).
+bool NameListExists(NameListKind kind, const core::Directories& dirs);
+
+// Reads the lines of an existing list file without creating anything; nothing
+// when neither directory holds it.
+std::optional<std::vector<std::string>> ReadNameList(NameListKind kind,
+                                                     const core::Directories& dirs);
+
+// "Beenden": rewrite the file in the list directory. Throws IoError.
+void SaveNameList(NameListKind kind, const core::Directories& dirs,
+                  const std::vector<std::string>& entries);
+
+// The add button: appends `entry` unless it is empty or already present
+// (exact, case-sensitive). Returns whether it was added.
+bool AddNameListEntry(std::vector<std::string>& entries, const std::string& entry);
+
+}  // namespace tolka::settings

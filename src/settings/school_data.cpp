@@ -1,0 +1,3 @@
+#include "settings/school_data.h"
+
+namespace tolka::settings {}  // namespace tolka::settings

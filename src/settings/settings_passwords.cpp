@@ -1,0 +1,3 @@
+#include "settings/settings_passwords.h"
+
+namespace tolka::settings {}  // namespace tolka::settings

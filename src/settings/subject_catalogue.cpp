@@ -1,0 +1,3 @@
+#include "settings/subject_catalogue.h"
+
+namespace tolka::settings {}  // namespace tolka::settings

@@ -1,0 +1,79 @@
+// The test implementation of core::Interaction: a script of expected prompts
+// with their answers. Each call takes the next step; a call that does not
+// match the step (another kind of prompt, another icon, a text that does not
+// contain the expected part) or comes after the script ended fails the test.
+// Every prompt is also recorded, so a test can look at what was shown.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/interaction.h"
+
+namespace tolka::test {
+
+class ScriptedInteraction : public core::Interaction {
+ public:
+  ~ScriptedInteraction() override;
+
+  // Expect a message box whose text contains `text_part` (Windows-1252).
+  ScriptedInteraction& ExpectAsk(core::Icon icon, const std::string& text_part,
+                                 core::Answer answer = core::Answer::Ok);
+  // Expect the open or save dialog; nothing means Cancel.
+  ScriptedInteraction& ExpectOpenDialog(std::optional<std::filesystem::path> answer);
+  ScriptedInteraction& ExpectSaveDialog(std::optional<std::filesystem::path> answer);
+  ScriptedInteraction& ExpectPasswordQuery(core::PasswordQueryAnswer answer);
+  ScriptedInteraction& ExpectPasswordDefinition(const std::string& first,
+                                                const std::string& second);
+  ScriptedInteraction& ExpectSettingsPassword(core::SettingsPasswordKind kind,
+                                              std::optional<std::string> answer);
+  ScriptedInteraction& ExpectPasswordChange(std::optional<core::PasswordDefinitionAnswer> answer);
+  ScriptedInteraction& ExpectProgress();
+  ScriptedInteraction& ExpectSavingWindow();
+
+  // True when every expected step was taken.
+  bool Done() const { return steps_.empty(); }
+  // What was shown, in order: "ask:<text>", "open", "save", "query",
+  // "definition", "settings-password", "change", "progress", "saving".
+  const std::vector<std::string>& Log() const { return log_; }
+  // The file dialog requests as they were made.
+  const std::vector<core::FileDialogRequest>& DialogRequests() const { return requests_; }
+
+  core::Answer Ask(core::Icon icon, const std::string& text, core::Buttons buttons) override;
+  std::optional<std::filesystem::path> OpenFileDialog(const core::FileDialogRequest& r) override;
+  std::optional<std::filesystem::path> SaveFileDialog(const core::FileDialogRequest& r) override;
+  core::PasswordQueryAnswer PasswordQuery() override;
+  core::PasswordDefinitionAnswer PasswordDefinition() override;
+  std::optional<std::string> SettingsPasswordDialog(core::SettingsPasswordKind kind) override;
+  std::optional<core::PasswordDefinitionAnswer> PasswordChangeDialog() override;
+  void ShowProgress() override;
+  void ShowSavingWindow() override;
+
+ private:
+  enum class Kind {
+    Ask, Open, Save, Query, Definition, SettingsPassword, Change, Progress, Saving
+  };
+  struct Step {
+    explicit Step(Kind k) : kind(k) {}
+    Kind kind;
+    core::Icon icon = core::Icon::Information;
+    std::string text;
+    core::Answer answer = core::Answer::Ok;
+    std::optional<std::filesystem::path> path;
+    core::PasswordQueryAnswer query;
+    core::PasswordDefinitionAnswer definition;
+    core::SettingsPasswordKind password_kind = core::SettingsPasswordKind::Configuration;
+    std::optional<std::string> password;
+    std::optional<core::PasswordDefinitionAnswer> change;
+  };
+  std::optional<Step> Take(Kind kind, const std::string& what);
+
+  std::deque<Step> steps_;
+  std::vector<std::string> log_;
+  std::vector<core::FileDialogRequest> requests_;
+};
+
+}  // namespace tolka::test
