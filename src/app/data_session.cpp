@@ -1,3 +1,26 @@
 #include "app/data_session.h"
 
-namespace tolka::app {}  // namespace tolka::app
+#include "core/file_io.h"
+
+namespace tolka::app {
+
+core::DataFileBlock DataSession::Block() const {
+  core::DataFileBlock block = core::EmptyBlock();
+  core::EncodeTable(Table, block);
+  core::SetPasswordField(block, PasswordField);
+  return block;
+}
+
+core::DataFileBlock DataSession::BlockForWriting() const {
+  core::DataFileBlock block = Block();
+  if (!ShownEnciphered && Protected && !PasswordField.empty()) {
+    core::ApplyCipher(block, PasswordField, core::CipherVariant::Neu);
+  }
+  return block;
+}
+
+core::DataFileBlock ReadDataFileBlock(const std::filesystem::path& path) {
+  return core::ReadExactly(path, core::kDataFileSize);
+}
+
+}  // namespace tolka::app

@@ -39,6 +39,15 @@ struct DataSession {
   // The in-memory block: the table as it stands (enciphered bytes while
   // shown enciphered) and the password field.
   core::DataFileBlock Block() const;
+
+  // The block as Save writes it: the table enciphered "neu" with the password
+  // field when the data are protected and the field is not empty; data shown
+  // enciphered are returned as they are.
+  core::DataFileBlock BlockForWriting() const;
 };
+
+// Reads the first 159712 bytes of a data file. Throws IoError ("Versuch
+// hinter dem Dateiende zu lesen" for a shorter file).
+core::DataFileBlock ReadDataFileBlock(const std::filesystem::path& path);
 
 }  // namespace tolka::app
