@@ -1,5 +1,7 @@
 #include "app/data_session.h"
 
+#include <algorithm>
+
 #include "core/file_io.h"
 
 namespace tolka::app {
@@ -7,6 +9,8 @@ namespace tolka::app {
 core::DataFileBlock DataSession::Block() const {
   core::DataFileBlock block = core::EmptyBlock();
   core::EncodeTable(Table, block);
+  std::copy(PasswordFieldCarried.begin(), PasswordFieldCarried.end(),
+            block.begin() + core::kPasswordFieldOffset);
   core::SetPasswordField(block, PasswordField);
   return block;
 }

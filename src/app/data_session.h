@@ -4,6 +4,8 @@
 // entered data password and the cipher variant.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -22,6 +24,9 @@ struct DataSession {
   core::StudentTable Table;
   // The data password field: the scrambled password, empty = no password.
   std::string PasswordField;
+  // The field's 16 bytes as last read, so a file opened and saved again keeps
+  // the meaningless bytes after the password too.
+  std::array<uint8_t, core::kPasswordCapacity + 1> PasswordFieldCarried{};
 
   std::string CurrentFileName = kUntitledName;  // without directory
   bool Modified = false;
