@@ -14,7 +14,7 @@ constexpr size_t kBiologie = 2, kChemie = 3, kDeutsch = 4, kEnglisch = 5, kFranz
                  kGeschichte = 8, kMathematik = 15, kPhilosophie = 18, kPhysik = 17, kSport = 25;
 
 class FhrTest : public ::testing::Test {
- protected:
+ public:
   settings::SubjectCatalogue catalogue = settings::BuiltInSubjectCatalogue();
   settings::ExamSettings exam = settings::BuiltInExamSettings();
   settings::GeneralSettings general;
