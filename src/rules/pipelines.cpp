@@ -14,6 +14,7 @@
 #include "rules/prerequisites_check.h"
 #include "rules/project_course_check.h"
 #include "rules/projection.h"
+#include "rules/recommendations.h"
 #include "rules/work_area.h"
 
 namespace tolka::rules {
@@ -151,13 +152,6 @@ bool ShowsResultWindow(const PipelineRow& row) {
   return row.Finish == FinishKind::B || row.Finish == FinishKind::D;
 }
 
-std::array<std::string, 5> ResultColumn(const BlockResult& blocks,
-                                        const settings::ExamSettings& exam) {
-  return {std::to_string(blocks.BlockI), std::to_string(blocks.BlockII),
-          std::to_string(blocks.BlockIII), std::to_string(blocks.Total),
-          FormatGrade(GradeTenthsFromPoints(blocks.Total, exam))};
-}
-
 void RunSteps(const RuleContext& rules, RulesState& state, const std::vector<StepKind>& steps) {
   RuleWorkArea& area = state.Area;
   CheckResultList& list = state.Results;
@@ -218,12 +212,10 @@ void RunSteps(const RuleContext& rules, RulesState& state, const std::vector<Ste
       case S::ExamMarks:
         CheckExamMarks(best_case ? state.BestSlots : state.Slots, list);
         break;
-      case S::Grade: {
-        const auto column = ResultColumn(state.Blocks, rules.Exam);
-        auto& target = state.Texts[best_case ? kColumnBest : kColumnCurrent];
-        for (size_t r = 0; r < column.size(); ++r) target[r] = column[r];
+      case S::Grade:
+        FillResultColumn(state.Texts, best_case ? kColumnBest : kColumnCurrent, state.Blocks,
+                         rules.Exam);
         break;
-      }
       case S::ProjectFrom1:
         ProjectFromSemester(area, 1);
         break;

@@ -139,9 +139,4 @@ FinishAction DecideFinish(FinishKind kind, const CheckResultList& marks,
 // break the name is followed by "erfolgte fehler- und hinweisfrei!!!".
 std::string SuccessMessage(const std::string& prefix, const core::StudentRecord& student);
 
-// One column of ResultTexts from block sums: the four sums in decimal, the
-// grade of the total with a decimal comma.
-std::array<std::string, 5> ResultColumn(const BlockResult& blocks,
-                                        const settings::ExamSettings& exam);
-
 }  // namespace tolka::rules
