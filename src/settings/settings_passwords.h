@@ -2,6 +2,7 @@
 // of the exam-settings and subject-settings passwords from the school data.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -23,10 +24,41 @@ inline constexpr const char* kPasswordChangeRefused =
     "Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!\rDas "
     "Konfigurationspasswort wurde NICHT geändert!";
 
-// The exam-settings password: a text of at most 25 characters derived from
-// the school data. The subject-settings password: the decimal digits of a
-// whole number derived from them. Empty school data give no password: the
-// two areas stay closed.
+// The data-password-like rule shared with the password definition of the
+// data file: both texts equal and longer than 3 characters, cut to 15.
+bool IsAcceptableNewPassword(const std::string& first, const std::string& second);
+
+// The exam-settings password (dialog "für AbiDefinition") and the
+// subject-settings password (dialog "für Fächerdefinition") are not stored
+// anywhere. They are derived at run time from two values of the school data
+// (SCHULE.INI): `SchoolNumber` and `SchoolKey`, each taken without leading
+// and trailing blanks. `SchoolKey` is the secret: whoever may open the two
+// areas is given the key (or the passwords), the school number alone gives
+// nothing.
+//
+// Derivation: d = SHA-256 of the Windows-1252 bytes of
+//   <area tag> 0x1F <school number> 0x1F <school key>
+// with the area tag "Tolka-AbiDefinition" or "Tolka-Faecherdefinition".
+//   - exam-settings password: 12 lower-case letters and digits, character i
+//     = kExamPasswordAlphabet[d[i] mod 31] (the alphabet leaves out i, l, o,
+//     0 and 1, which are easily misread);
+//   - subject-settings password: the eight decimal digits of
+//     10000000 + (d[0..7] read big-endian) mod 90000000.
+// Both are deterministic: the same school data always give the same
+// passwords, and changing `SchoolKey` changes both.
+//
+// How an administrator obtains them: the command `tolka-cli
+// school-passwords` prints both passwords for the SCHULE.INI in force
+// (it calls LoadSchoolData, ExamSettingsPassword and
+// SubjectSettingsPassword). To change them, edit `Schluessel` in SCHULE.INI.
+//
+// When `SchoolNumber` or `SchoolKey` is empty there is no password: both
+// functions return an empty text and the Accept functions accept nothing,
+// not even an empty entry, so the two areas stay closed.
+inline constexpr const char* kExamPasswordAlphabet = "abcdefghjkmnpqrstuvwxyz23456789";
+inline constexpr size_t kExamPasswordLength = 12;  // at most 25
+inline constexpr size_t kSubjectPasswordDigits = 8;
+
 std::string ExamSettingsPassword(const SchoolData& school);
 std::string SubjectSettingsPassword(const SchoolData& school);
 
