@@ -18,7 +18,7 @@
 //   Schulname=...            the school's name (at most 50 characters)
 //   Zeugnisname=...          the school's name for certificates (50)
 //   Kurzname=...             short name for report footers (20)
-//   Schulnummer=...          the school number (digits)
+//   Schulnummer=...          the school number (digits, at most 12)
 //   Schluessel=...           the school's key text (at most 25 characters)
 #pragma once
 

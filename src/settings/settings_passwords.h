@@ -2,6 +2,7 @@
 // of the exam-settings and subject-settings passwords from the school data.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -9,6 +10,33 @@
 #include "settings/school_data.h"
 
 namespace tolka::settings {
+
+// Texts of the dialogs (every password field shows '*' per character).
+inline constexpr const char* kSettingsPasswordCaption =
+    "Zugangskontrolle für Konfigurationsbereich";  // all three password dialogs
+inline constexpr const char* kConfigPasswordPrompt = "Bitte das Passwort eingeben:";
+inline constexpr const char* kExamPasswordPrompt =
+    "Bitte das Passwort (für AbiDefinition) eingeben:";
+inline constexpr const char* kSubjectPasswordPrompt =
+    "Bitte das Passwort (für Fächerdefinition) eingeben:";
+inline constexpr const char* kPasswordChangeCaption = "Konfigurationspasswort ändern ...";
+inline constexpr const char* kPasswordChangePrompt = "Bitte das NEUE Passwort zweimal eingeben:";
+// The read-only note of the exam-settings and subject-settings dialogs: six
+// lines, the third differing per dialog.
+inline constexpr std::array<const char*, 6> kExamPasswordNote = {
+    "Hinweis!",
+    "",
+    "Dieser Bereich ist nur für Spezialfälle im Abiturverfahren vorgesehen. Der ",
+    "Zugang ist nur für den ",
+    "Programmierer und spezielle (berechtigte) Schulen mit deren Koordinatoren ",
+    "zugänglich."};
+inline constexpr std::array<const char*, 6> kSubjectPasswordNote = {
+    "Hinweis!",
+    "",
+    "Dieser Bereich ist nur für Spezialfälle in der Fächerstruktur vorgesehen. Der ",
+    "Zugang ist nur für den ",
+    "Programmierer und spezielle (berechtigte) Schulen mit deren Koordinatoren ",
+    "zugänglich."};
 
 // Configuration password dialog: accepted when the text equals
 // `ConfigPassword` (case-sensitive). Returns the entered password (cut to 15)
@@ -24,8 +52,8 @@ inline constexpr const char* kPasswordChangeRefused =
     "Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!\rDas "
     "Konfigurationspasswort wurde NICHT geändert!";
 
-// The data-password-like rule shared with the password definition of the
-// data file: both texts equal and longer than 3 characters, cut to 15.
+// The accept rule of the password change dialog, the same as for a new data
+// password: both texts equal and longer than 3 characters (then cut to 15).
 bool IsAcceptableNewPassword(const std::string& first, const std::string& second);
 
 // The exam-settings password (dialog "für AbiDefinition") and the

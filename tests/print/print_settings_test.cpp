@@ -92,14 +92,6 @@ TEST(PrintSettingsRecord, MarginIndexContinuesWithoutAGapAfterRowThree) {
   EXPECT_THROW(MarginIndex(7, 1, false), std::out_of_range);
 }
 
-TEST(PrintSettingsRecord, CaptionsOfTheNameOptions) {
-  EXPECT_STREQ(NameOptionCaptionsFor(true).NoSchoolName, "Reserve 1");
-  EXPECT_STREQ(NameOptionCaptionsFor(true).NoCertificateName, "Reserve 2");
-  EXPECT_STREQ(NameOptionCaptionsFor(false).NoSchoolName, "kein Schulname drucken");
-  EXPECT_STREQ(NameOptionCaptionsFor(false).NoCertificateName, "kein Zeugnisname drucken");
-  EXPECT_STREQ(kPrintModeItems[3], "immer nur eine Seite einschließlich Formular");
-}
-
 struct Install {
   TempDir program;
   TempDir data;
@@ -258,7 +250,6 @@ TEST(MarginField, OtherTextsAreNoNumber) {
                            "2147483648", "-2147483649", "99999999999999999999"}) {
     EXPECT_FALSE(ParseMargin(text).has_value()) << text;
   }
-  EXPECT_STREQ(kMarginInputError, "Für die Ränder sind nur ganze Zahlen\r zugelassen!");
 }
 
 }  // namespace

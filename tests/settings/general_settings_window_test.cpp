@@ -37,17 +37,6 @@ struct Window {
   }
 };
 
-TEST(GeneralSettingsWindow, ShowsTheValuesInMemory) {
-  Window w;
-  EXPECT_EQ(w.view.ReadFrom, "gelesen aus: " + w.dir.path().string());
-  EXPECT_TRUE(w.view.MultiLevelSecurity);
-  EXPECT_TRUE(w.view.CertificatePrinting);
-  EXPECT_FALSE(w.view.AlwaysEncrypt);
-  EXPECT_EQ(w.view.PlaceDate, "Neustadt");
-  EXPECT_TRUE(w.view.CentralSettings);
-  EXPECT_EQ(w.view.Publisher, 1);
-}
-
 TEST(GeneralSettingsWindow, WrongPasswordRestoresProtectedOptionsButTakesTheOthers) {
   Window w;
   w.view.CertificatePrinting = false;  // protected
