@@ -205,8 +205,8 @@ ExamCounts CountExamResults(const settings::ExamSettings& exam, const RuleWorkAr
   ExamCounts counts;
   // The 25/20 rule: an exam subject's Block III points (last semester plus
   // exam value) must reach 25, or 20 when the special work counts.
-  const int threshold = area.SpecialWorkCounts() == 1 ? exam.ExamSubjectMinWithSpecialWork
-                                                      : exam.ExamSubjectMin;
+  const int threshold =
+      area.SpecialWorkCounts() == 1 ? exam.ExamSubjectMinWithSpecialWork : exam.ExamSubjectMin;
   for (size_t k = 1; k <= kSubjectCount; ++k) {
     const SubjectSlot& slot = area.SubjectSlots[k];
     if (slot.IsExamSubject != 1) continue;

@@ -11,20 +11,20 @@ namespace tolka::rules {
 
 namespace {
 
-bool IsTaken(const SubjectSlot& slot) { return slot.CourseKind == 1 || slot.CourseKind == 2; }
+bool SlotTaken(const SubjectSlot& slot) { return slot.CourseKind == 1 || slot.CourseKind == 2; }
 
 // A credited course: credit mark 1 and 1..15 points.
-bool IsCreditedCourse(const SubjectSlot& slot, size_t s) {
+bool CreditedSemester(const SubjectSlot& slot, size_t s) {
   return slot.Credited[s] == 1 && IsValidCourse(slot.Points[s]);
 }
 
-int CreditedCount(const SubjectSlot& slot) {
+int CreditedSemesters(const SubjectSlot& slot) {
   int count = 0;
-  for (size_t s = 1; s <= 4; ++s) count += IsCreditedCourse(slot, s) ? 1 : 0;
+  for (size_t s = 1; s <= 4; ++s) count += CreditedSemester(slot, s) ? 1 : 0;
   return count;
 }
 
-int ValidCount(const SubjectSlot& slot) {
+int ValidSemesters(const SubjectSlot& slot) {
   int count = 0;
   for (size_t s = 1; s <= 4; ++s) count += IsValidCourse(slot.Points[s]) ? 1 : 0;
   return count;
@@ -85,7 +85,7 @@ size_t BestCandidate(const RuleWorkArea& area, const SlotFilter& filter, const S
   int best_value = 0;
   for (size_t k = 1; k <= kSubjectCount; ++k) {
     const SubjectSlot& slot = area.SubjectSlots[k];
-    if (!IsTaken(slot) || !filter(k, slot)) continue;
+    if (!SlotTaken(slot) || !filter(k, slot)) continue;
     const int v = value(slot);
     if (best == 0 || v > best_value) {
       best = k;
@@ -131,16 +131,15 @@ CreditCounts CreditUsableSemesters(RuleWorkArea& area, CheckResultList& list,
 }  // namespace
 
 void CreditAdvancedCourses(const RuleContext& ctx, RuleWorkArea& area, CheckResultList& list) {
-  const CreditCounts counts =
-      CreditUsableSemesters(area, list, [](const SubjectSlot& slot) { return slot.CourseKind == 2; });
+  const CreditCounts counts = CreditUsableSemesters(
+      area, list, [](const SubjectSlot& slot) { return slot.CourseKind == 2; });
   // Item 13: more advanced courses than the settings' number of advanced
   // courses; item 41: not all their semesters creditable.
   if (counts.Courses > ctx.Exam.AdvancedCourseCount) list.Raise(13);
   if (counts.Credited < 4 * ctx.Exam.AdvancedCourseCount) list.Raise(41);
 }
 
-void CreditExamBasicCourses(const RuleContext& /*ctx*/, RuleWorkArea& area,
-                            CheckResultList& list) {
+void CreditExamBasicCourses(const RuleContext& /*ctx*/, RuleWorkArea& area, CheckResultList& list) {
   // Only items 39 and 40: items 13 and 41 name advanced courses, and the
   // number of basic-course exam subjects is checked by the exam-subject check
   // (items 73, 74) and the compulsory-course check (item 52).
@@ -177,13 +176,13 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
   const auto flag = [&](size_t k, uint8_t settings::SubjectEntry::*member) {
     return ctx.Subject(k).*member != 0;
   };
-  const auto has_two = [](const SubjectSlot& slot) { return ValidCount(slot) >= 2; };
+  const auto has_two = [](const SubjectSlot& slot) { return ValidSemesters(slot) >= 2; };
   const SlotValue best_two = BestTwo;
 
   // Item 61: the late-beginning language has semesters 3 and 4 credited first.
   if (!met().LateSecondLanguage) {
     const size_t k = settings::FindSubject(ctx.Catalogue, area.Student.ForeignLanguages[1].Subject);
-    if (k != 0 && IsTaken(area.SubjectSlots[k]) && ctx.Subject(k).IsForeignLanguage) {
+    if (k != 0 && SlotTaken(area.SubjectSlots[k]) && ctx.Subject(k).IsForeignLanguage) {
       CreditIfValid(area.SubjectSlots[k], 3);
       CreditIfValid(area.SubjectSlots[k], 4);
     }
@@ -191,7 +190,7 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
 
   const auto credit_every_semester = [&](uint8_t settings::SubjectEntry::*member) {
     for (size_t k = 1; k <= kSubjectCount; ++k) {
-      if (IsTaken(area.SubjectSlots[k]) && flag(k, member)) CreditAllValid(area.SubjectSlots[k]);
+      if (SlotTaken(area.SubjectSlots[k]) && flag(k, member)) CreditAllValid(area.SubjectSlots[k]);
     }
   };
   if (!met().German) credit_every_semester(&settings::SubjectEntry::IsGerman);
@@ -201,19 +200,19 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
     const size_t k = BestCandidate(
         area,
         [&](size_t j, const SubjectSlot& slot) {
-          return flag(j, &settings::SubjectEntry::IsHistory) && ValidCount(slot) >= 1;
+          return flag(j, &settings::SubjectEntry::IsHistory) && ValidSemesters(slot) >= 1;
         },
         best_two);
     if (k != 0) {
       SubjectSlot& slot = area.SubjectSlots[k];
       for (size_t s : RankedSemesters(slot)) {
-        if (CreditedCount(slot) >= 2) break;
+        if (CreditedSemesters(slot) >= 2) break;
         if (slot.Credited[s] != 1) CreditIfValid(slot, s);
       }
     }
   }
 
-  const auto four_valid = [](const SubjectSlot& slot) { return ValidCount(slot) == 4; };
+  const auto four_valid = [](const SubjectSlot& slot) { return ValidSemesters(slot) == 4; };
   if (!met().ForeignLanguage) {
     const size_t k = BestCandidate(
         area,
@@ -298,7 +297,7 @@ void FillBlockOne(const RuleContext& ctx, RuleWorkArea& area, CheckResultList& l
   for (size_t k = 1; k <= kSubjectCount; ++k) {
     const SubjectSlot& slot = area.SubjectSlots[k];
     for (size_t s = 1; s <= 4; ++s) {
-      if (!IsCreditedCourse(slot, s)) continue;
+      if (!CreditedSemester(slot, s)) continue;
       if (counts_in_block_one(slot, s)) ++block_count;
       if (is_sport(k)) ++sport_count;
     }

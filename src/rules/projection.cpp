@@ -49,8 +49,8 @@ void AssumeBestExams(RuleWorkArea& area) {
   // The total is recomputed only when a mark was filled in: recomputing a
   // complete pair could lower the total that was actually given.
   if (!filled) return;
-  const int32_t sum = RulePoints(student.SpecialWorkDocPoints) +
-                      RulePoints(student.SpecialWorkColloquiumPoints);
+  const int32_t sum =
+      RulePoints(student.SpecialWorkDocPoints) + RulePoints(student.SpecialWorkColloquiumPoints);
   // The integer part of (D + K + 0.5) / 2, in whole numbers.
   student.SpecialWorkTotal = TwoDigits((2 * sum + 1) / 4);
 }

@@ -120,8 +120,7 @@ TEST(ComputeBlocks, ExamValues) {
       {kNo, 9, 0, 36, 4},   // oral only
       {kNo, kNo, 0, 0, 0},  // no exam yet
       {15, 15, 0, 60, 1},   // the top of the range raises no item 4
-      {15, 15, 1, 45, 1},
-      {0, 0, 0, 0, 1},
+      {15, 15, 1, 45, 1},  {0, 0, 0, 0, 1},
   };
   for (const Case& c : cases) {
     RuleWorkArea area;
@@ -232,7 +231,8 @@ TEST(ComputeBlocks, SpecialWorkTotalAddsFourTimes) {
 
 TEST(ComputeBlocks, Item87TotalMustBeTheMean) {
   // D = 10, K = 13: the bounds are 10 and 12.
-  for (const char* t : {"10", "11", "12"}) EXPECT_FALSE(SpecialWork("10", "13", t).List.IsNoted(87));
+  for (const char* t : {"10", "11", "12"})
+    EXPECT_FALSE(SpecialWork("10", "13", t).List.IsNoted(87));
   EXPECT_TRUE(SpecialWork("10", "13", "13").List.IsNoted(87));
   EXPECT_TRUE(SpecialWork("10", "13", "09").List.IsNoted(87));
   EXPECT_EQ(SpecialWork("10", "13", "13").Result.BlockIII, kBlockThreeBeforeWork + 52);

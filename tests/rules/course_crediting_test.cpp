@@ -162,7 +162,7 @@ TEST(CreditCompulsoryCourses, GermanAndMathematicsEverySemester) {
 TEST(CreditCompulsoryCourses, NaturalScienceHighestSum) {
   RuleWorkArea area = CompulsoryStudent();
   SetCourse(area, kBiologie, kBasic, {kNo, 15, 15, 15});
-  SetCourse(area, kChemie, kBasic, {9, 9, 9, 9});  // 36
+  SetCourse(area, kChemie, kBasic, {9, 9, 9, 9});     // 36
   SetCourse(area, kPhysik, kBasic, {10, 10, 10, 5});  // 35
   const CheckResultList list = Compulsory(area);
   EXPECT_EQ(Credits(area.SubjectSlots[kChemie]), "1111");

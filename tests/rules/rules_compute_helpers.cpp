@@ -17,8 +17,8 @@ SubjectSlot& SetCourse(RuleWorkArea& area, size_t k, int16_t kind, Semesters poi
   return slot;
 }
 
-SubjectSlot& SetExam(RuleWorkArea& area, size_t k, int16_t kind, Semesters points,
-                     int32_t written, int32_t oral) {
+SubjectSlot& SetExam(RuleWorkArea& area, size_t k, int16_t kind, Semesters points, int32_t written,
+                     int32_t oral) {
   SubjectSlot& slot = SetCourse(area, k, kind, points);
   slot.IsExamSubject = 1;
   slot.Points[5] = written;

@@ -49,8 +49,8 @@ using Semesters = std::array<int32_t, 4>;
 // credited, no exam.
 SubjectSlot& SetCourse(RuleWorkArea& area, size_t k, int16_t kind, Semesters points);
 // The same as an exam subject with written and oral marks.
-SubjectSlot& SetExam(RuleWorkArea& area, size_t k, int16_t kind, Semesters points,
-                     int32_t written, int32_t oral);
+SubjectSlot& SetExam(RuleWorkArea& area, size_t k, int16_t kind, Semesters points, int32_t written,
+                     int32_t oral);
 void Credit(SubjectSlot& slot, std::initializer_list<size_t> semesters);
 void CreditAll(SubjectSlot& slot);
 // The credit marks of semesters 1..4 as "1010".
