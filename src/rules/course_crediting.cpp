@@ -6,23 +6,11 @@
 
 #include "rules/block_one_check.h"
 #include "rules/compulsory_course_check.h"
+#include "rules/subject_groups.h"
 
 namespace tolka::rules {
 
 namespace {
-
-bool SlotTaken(const SubjectSlot& slot) { return slot.CourseKind == 1 || slot.CourseKind == 2; }
-
-// A credited course: credit mark 1 and 1..15 points.
-bool CreditedSemester(const SubjectSlot& slot, size_t s) {
-  return slot.Credited[s] == 1 && IsValidCourse(slot.Points[s]);
-}
-
-int CreditedSemesters(const SubjectSlot& slot) {
-  int count = 0;
-  for (size_t s = 1; s <= 4; ++s) count += CreditedSemester(slot, s) ? 1 : 0;
-  return count;
-}
 
 int ValidSemesters(const SubjectSlot& slot) {
   int count = 0;
@@ -85,7 +73,7 @@ size_t BestCandidate(const RuleWorkArea& area, const SlotFilter& filter, const S
   int best_value = 0;
   for (size_t k = 1; k <= kSubjectCount; ++k) {
     const SubjectSlot& slot = area.SubjectSlots[k];
-    if (!SlotTaken(slot) || !filter(k, slot)) continue;
+    if (!IsTaken(slot) || !filter(k, slot)) continue;
     const int v = value(slot);
     if (best == 0 || v > best_value) {
       best = k;
@@ -182,7 +170,7 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
   // Item 61: the late-beginning language has semesters 3 and 4 credited first.
   if (!met().LateSecondLanguage) {
     const size_t k = settings::FindSubject(ctx.Catalogue, area.Student.ForeignLanguages[1].Subject);
-    if (k != 0 && SlotTaken(area.SubjectSlots[k]) && ctx.Subject(k).IsForeignLanguage) {
+    if (k != 0 && IsTaken(area.SubjectSlots[k]) && ctx.Subject(k).IsForeignLanguage) {
       CreditIfValid(area.SubjectSlots[k], 3);
       CreditIfValid(area.SubjectSlots[k], 4);
     }
@@ -190,7 +178,7 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
 
   const auto credit_every_semester = [&](uint8_t settings::SubjectEntry::*member) {
     for (size_t k = 1; k <= kSubjectCount; ++k) {
-      if (SlotTaken(area.SubjectSlots[k]) && flag(k, member)) CreditAllValid(area.SubjectSlots[k]);
+      if (IsTaken(area.SubjectSlots[k]) && flag(k, member)) CreditAllValid(area.SubjectSlots[k]);
     }
   };
   if (!met().German) credit_every_semester(&settings::SubjectEntry::IsGerman);
@@ -206,7 +194,7 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
     if (k != 0) {
       SubjectSlot& slot = area.SubjectSlots[k];
       for (size_t s : RankedSemesters(slot)) {
-        if (CreditedSemesters(slot) >= 2) break;
+        if (CreditedCourseCount(slot) >= 2) break;
         if (slot.Credited[s] != 1) CreditIfValid(slot, s);
       }
     }
@@ -242,17 +230,9 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
     if (k != 0) CreditBestTwo(area.SubjectSlots[k]);
   }
 
-  // Religion is religion/philosophy only, philosophy both flags, geography
-  // and social studies the social-science flag only.
-  const auto religion = [&](size_t j) {
-    return ctx.Subject(j).IsReligionPhilosophy && !ctx.Subject(j).IsSocialScience;
-  };
-  const auto philosophy = [&](size_t j) {
-    return ctx.Subject(j).IsReligionPhilosophy && ctx.Subject(j).IsSocialScience;
-  };
-  const auto social = [&](size_t j) {
-    return !ctx.Subject(j).IsReligionPhilosophy && ctx.Subject(j).IsSocialScience;
-  };
+  const auto religion = [&](size_t j) { return IsReligion(ctx.Subject(j)); };
+  const auto philosophy = [&](size_t j) { return IsPhilosophy(ctx.Subject(j)); };
+  const auto social = [&](size_t j) { return IsGeographyOrSocialStudies(ctx.Subject(j)); };
   if (!met().SocialSciencePhilosophy) {
     const size_t k = BestCandidate(
         area, [&](size_t j, const SubjectSlot& slot) { return social(j) && has_two(slot); },
@@ -286,7 +266,7 @@ void CreditCompulsoryCourses(const RuleContext& ctx, RuleWorkArea& area, CheckRe
 }
 
 void FillBlockOne(const RuleContext& ctx, RuleWorkArea& area, CheckResultList& list) {
-  const auto is_sport = [&](size_t k) { return ctx.Subject(k).SubjectArea == 4; };
+  const auto is_sport = [&](size_t k) { return ctx.Subject(k).SubjectArea == kAreaSport; };
   // Semester 4 of a basic-course exam subject belongs to Block III.
   const auto counts_in_block_one = [](const SubjectSlot& slot, size_t s) {
     return slot.CourseKind == 1 && !(s == 4 && slot.IsExamSubject == 1);
@@ -297,7 +277,7 @@ void FillBlockOne(const RuleContext& ctx, RuleWorkArea& area, CheckResultList& l
   for (size_t k = 1; k <= kSubjectCount; ++k) {
     const SubjectSlot& slot = area.SubjectSlots[k];
     for (size_t s = 1; s <= 4; ++s) {
-      if (!CreditedSemester(slot, s)) continue;
+      if (!IsCreditedCourse(slot, s)) continue;
       if (counts_in_block_one(slot, s)) ++block_count;
       if (is_sport(k)) ++sport_count;
     }
