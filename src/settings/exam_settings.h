@@ -49,10 +49,10 @@ inline constexpr size_t kFhrAdvancedPointsMax = 82;
 inline constexpr size_t kFhrBasicPointsMax = 84;
 inline constexpr size_t kExamSubjectMin = 86;
 inline constexpr size_t kExamSubjectMinWithSpecialWork = 88;
-inline constexpr size_t kDescription = 90;      // string[255]
-inline constexpr size_t kReservedWords = 346;   // 10 x u16, 0; 366..367 padding
-inline constexpr size_t kReservedReals = 368;   // 3 x f64, 1.0
-inline constexpr size_t kReservedTexts = 392;   // 5 x string[255], "-- frei --"
+inline constexpr size_t kDescription = 90;     // string[255]
+inline constexpr size_t kReservedWords = 346;  // 10 x u16, 0; 366..367 padding
+inline constexpr size_t kReservedReals = 368;  // 3 x f64, 1.0
+inline constexpr size_t kReservedTexts = 392;  // 5 x string[255], "-- frei --"
 inline constexpr size_t kRecordSize = 1672;
 static_assert(kDescription + 256 == kReservedWords);
 static_assert(kReservedTexts + 5 * 256 == kRecordSize);
@@ -71,11 +71,11 @@ struct ExamSettings {
   uint16_t AdvancedCourseCount = 2;
   uint16_t BasicExamCount = 2;
   uint16_t ExamSubjectCount = 4;
-  uint16_t MaxBasicCourses = 12;     // "maximale Anzahl GK's"
-  uint16_t MaxAdvancedCourses = 3;   // "maximale Anzahl LK's"
+  uint16_t MaxBasicCourses = 12;    // "maximale Anzahl GK's"
+  uint16_t MaxAdvancedCourses = 3;  // "maximale Anzahl LK's"
   uint16_t ProjectCourseCount = 3;
   uint16_t MaxExams = 4;
-  uint16_t MinWeeklyHours = 27;      // "Mindeststundenzahl für GK's und LK's pro Woche"
+  uint16_t MinWeeklyHours = 27;  // "Mindeststundenzahl für GK's und LK's pro Woche"
   double MinHoursArea1 = 7.0;
   double MinHoursArea2 = 5.0;
   double MinHoursArea3 = 5.5;

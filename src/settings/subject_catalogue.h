@@ -17,12 +17,12 @@
 namespace tolka::settings {
 
 namespace subject_layout {
-inline constexpr size_t kSubjectName = 0;  // string[30]
-inline constexpr size_t kDefined = 31;     // u8
-inline constexpr size_t kIntroPosition = 32;     // u16
-inline constexpr size_t kOneSemesterIntro = 34;  // u8; 35 padding
-inline constexpr size_t kIntroCategory = 36;     // u16
-inline constexpr size_t kSubjectArea = 38;       // u16
+inline constexpr size_t kSubjectName = 0;         // string[30]
+inline constexpr size_t kDefined = 31;            // u8
+inline constexpr size_t kIntroPosition = 32;      // u16
+inline constexpr size_t kOneSemesterIntro = 34;   // u8; 35 padding
+inline constexpr size_t kIntroCategory = 36;      // u16
+inline constexpr size_t kSubjectArea = 38;        // u16
 inline constexpr size_t kIsForeignLanguage = 40;  // u8 flags 40..48; 49 padding
 inline constexpr size_t kIsNaturalScience = 41;
 inline constexpr size_t kIsReligionPhilosophy = 42;
