@@ -127,6 +127,32 @@ void SaveExamSettings(ExamSettings& settings, core::Directories& dirs, bool cent
 void RestoreDefaultExamSettings(ExamSettings& settings, core::Directories& dirs,
                                 bool central_settings);
 
+// The six edit fields of the window "Abitureinstellungen", as texts.
+struct ExamSettingsTexts {
+  std::string MinWeeklyHours;      // "Mindeststundenzahl für GK's und LK's pro Woche"
+  std::string MaxBasicCourses;     // "maximale Anzahl GK's"
+  std::string MaxAdvancedCourses;  // "maximale Anzahl LK's"
+  std::string MinHoursArea1;       // "Mindeststundenanzahl Aufgabenfeld 1"
+  std::string MinHoursArea2;       // "Mindeststundenanzahl Aufgabenfeld 2"
+  std::string MinHoursArea3;       // "Mindeststundenanzahl Aufgabenfeld 3"
+};
+
+// What the window shows: the counts as decimal integers, the hour minimums
+// fixed with one decimal and the decimal comma ("5,5").
+ExamSettingsTexts DisplayedTextsOf(const ExamSettings& settings);
+
+// "Speichern und Beenden" before the save: the counts as decimal integers in
+// 0..65535 ("'%s' ist kein gültiger Integerwert", "Fehler bei
+// Bereichsprüfung"), then the hour minimums as numbers with the decimal comma
+// ("'%s' ist kein gültiger Gleitkommawert"), in the order of the struct. A
+// failing field stops the take-over; the fields before it keep their new
+// values. Returns the message, empty on success (then the caller saves).
+std::string TakeOverExamSettings(ExamSettings& settings, const ExamSettingsTexts& texts);
+
+// `Description` as the save stamps it: school name and "; " cut together to
+// 52 characters, then `date_text`.
+std::string StampedDescription(const std::string& school_name, const std::string& date_text);
+
 // The short date of the platform for `Description`: "DD.MM.YYYY".
 std::string ShortDateToday();
 
