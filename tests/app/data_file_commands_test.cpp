@@ -602,7 +602,6 @@ TEST_F(DataFileCommands, SaveAsWithEncryptionSetDefinesANewPassword) {
   const AppState source = MakeState(dir_.path());
   WriteAll(dir_ / "G.TLK", EncipheredFile(source, "abcd", core::CipherVariant::Neu));
   AppState state = MakeState(dir_.path());
-  state.General.EncryptData = 1;
   state.Data.Modified = false;
   ScriptedInteraction ui;
   ui.ExpectPasswordQuery(QueryOk("abcd"))
@@ -610,6 +609,8 @@ TEST_F(DataFileCommands, SaveAsWithEncryptionSetDefinesANewPassword) {
       .ExpectPasswordDefinition("neues", "neues")
       .ExpectSavingWindow();
   OpenDataFile(state, ui, dir_ / "G.TLK");
+  // After Open: the general settings were reloaded from the data directory.
+  state.General.EncryptData = 1;
   ASSERT_TRUE(SaveDataAs(state, ui));
   EXPECT_EQ(ui.DialogRequests().back().InitialName, "G.TLK");
   EXPECT_EQ(ReadAll(dir_ / "NEU.TLK"), EncipheredFile(source, "neues", core::CipherVariant::Neu));
@@ -621,13 +622,13 @@ TEST_F(DataFileCommands, AShorterNewPasswordLeavesNothingOfTheOldOne) {
   WriteAll(dir_ / "A.TLK", EncipheredFile(source, "langespasswort1", core::CipherVariant::Neu));
   AppState state = MakeState(dir_.path());
   state.Data.Modified = false;
-  state.General.EncryptData = 1;
   ScriptedInteraction ui;
   ui.ExpectPasswordQuery(QueryOk("langespasswort1"))
       .ExpectSaveDialog(dir_ / "B.TLK")
       .ExpectPasswordDefinition("kurz", "kurz")
       .ExpectSavingWindow();
   OpenDataFile(state, ui, dir_ / "A.TLK");
+  state.General.EncryptData = 1;
   ASSERT_TRUE(SaveDataAs(state, ui));
   const auto file = ReadAll(dir_ / "B.TLK");
   EXPECT_EQ(file[159696], 4);

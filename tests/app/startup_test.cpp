@@ -128,15 +128,21 @@ TEST_F(StartUpTest, TheSettingsFilesOfTheProgramDirectoryAreLoaded) {
 }
 
 TEST_F(StartUpTest, DamagedSettingsFilesAreReportedInLoadingOrderAndDefaultsKept) {
+  WriteAll(dir_ / "ABIEINST.DAT", std::vector<uint8_t>(50, 1));
   WriteAll(dir_ / "DRKEINST.DAT", std::vector<uint8_t>(289, 7));
   WriteAll(dir_ / "FachDef.DAT", std::vector<uint8_t>(100, 7));
   WriteAll(dir_ / "AbiDef.DAT", std::vector<uint8_t>(10, 7));
   AppState state;
   ScriptedInteraction ui;
-  ui.ExpectAsk(Icon::Error, "Datei hat falsche Größe!")
+  ui.ExpectAsk(Icon::Error, "ABIEINST.DAT\r(" + kReadPastEnd + ")")
+      .ExpectAsk(Icon::Error, "Datei hat falsche Größe!")
       .ExpectAsk(Icon::Error, kReadPastEnd)
       .ExpectAsk(Icon::Error, kReadPastEnd);
   StartUp(state, ui, dir_.path());
+  EXPECT_EQ(state.General.ConfigPassword, settings::DefaultConfigPassword());
+  EXPECT_EQ(state.General.CentralSettings, 1);
+  EXPECT_EQ(state.General.MultiLevelSecurity, 0);
+  EXPECT_EQ(state.LoadedProtected, settings::ProtectedOptionsOf(state.General));
   EXPECT_EQ(state.Print.Margins[0], 150);
   EXPECT_EQ(state.Print.PrintMode, 1);
   EXPECT_EQ(state.Catalogue.Entries[4].SubjectName, "Deutsch");
@@ -168,6 +174,8 @@ TEST_F(StartUpTest, OpeningADataFileElsewhereReloadsItsSettingsTheExamSettingsIn
   WriteExam(data, 10);
   WritePrint(data, 222);
   WriteCatalogue(data, "Religion");
+  const std::string school = "Schulname=Gymnasium Süd\r\n";
+  WriteAll(data / "SCHULE.INI", std::vector<uint8_t>(school.begin(), school.end()));
 
   AppState state;
   ScriptedInteraction ui;
@@ -183,6 +191,7 @@ TEST_F(StartUpTest, OpeningADataFileElsewhereReloadsItsSettingsTheExamSettingsIn
   EXPECT_EQ(state.Exam.MaxBasicCourses, 10);
   EXPECT_EQ(state.Print.Margins[0], 222);
   EXPECT_EQ(state.Catalogue.Entries[20].IntroPosition, 1);
+  EXPECT_EQ(state.School.SchoolName, "Gymnasium Süd");
   // The records of the file are not re-initialised.
   EXPECT_EQ(state.Data.Table.At(0).IntroPhase[0].Subject, "Deutsch");
 }
