@@ -34,8 +34,8 @@ size_t SlotNumber(const std::string& text) {
   const bool digits = !text.empty() && text.size() <= 2 &&
                       text.find_first_not_of("0123456789") == std::string::npos;
   if (!digits || std::stoul(text) >= core::kSlotCount) {
-    throw UserError("SLOT: eine Platznummer von 0 bis 35 erwartet, nicht \"" +
-                    FromUtf8Lossy(text) + "\".");
+    throw UserError("SLOT: eine Platznummer von 0 bis 35 erwartet, nicht \"" + FromUtf8Lossy(text) +
+                    "\".");
   }
   return std::stoul(text);
 }
@@ -149,8 +149,9 @@ Json RunOutcomeToJson(const rules::PipelineOutcome& outcome, const rules::RulesS
         exam_slot.Subject >= 1 && exam_slot.Subject < rules.Catalogue.Entries.size()
             ? rules.Catalogue.Entries[exam_slot.Subject].SubjectName
             : std::string();
-    slots.push_back(
-        {{"subject", Utf8(subject)}, {"written", Utf8(exam_slot.Written)}, {"oral", Utf8(exam_slot.Oral)}});
+    slots.push_back({{"subject", Utf8(subject)},
+                     {"written", Utf8(exam_slot.Written)},
+                     {"oral", Utf8(exam_slot.Oral)}});
   }
   out["examSlots"] = std::move(slots);
   Json credited = Json::array();

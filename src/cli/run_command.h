@@ -29,10 +29,10 @@
 #include <filesystem>
 
 #include "cli/command_line.h"
+#include "cli/record_json.h"
 #include "core/student_table.h"
 #include "rules/pipelines.h"
 #include "rules/rule_context.h"
-#include "cli/record_json.h"
 
 namespace tolka::cli {
 

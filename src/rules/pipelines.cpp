@@ -26,19 +26,9 @@ using S = StepKind;
 // The admission commands: the current state, then the best case. The oral
 // admission adds Block III to the best case's minima, and the exam marks.
 const std::vector<StepKind> kAdmissionCurrent = {
-    S::CourseChoice,        S::Prerequisites, S::ExamSubjects, S::CompulsoryCount,
-    S::BlockOneCourses,     S::BlocksWithoutChecks, S::FillExamSlots, S::MinimaIAndII,
-    S::Grade};
-
-}  // namespace
-
-std::vector<StepKind> ExamResultSteps() {
-  return {S::CourseChoice,  S::Prerequisites,    S::CompulsoryCount, S::BlockOneCourses,
-          S::ExamSubjects,  S::ProjectCourses,   S::BlocksWithChecks, S::FillExamSlots,
-          S::ExamCountsAll, S::MinimaAll,        S::ExamMarks};
-}
-
-namespace {
+    S::CourseChoice,    S::Prerequisites,   S::ExamSubjects,
+    S::CompulsoryCount, S::BlockOneCourses, S::BlocksWithoutChecks,
+    S::FillExamSlots,   S::MinimaIAndII,    S::Grade};
 
 std::vector<StepKind> Concat(std::vector<StepKind> a, const std::vector<StepKind>& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -48,9 +38,10 @@ std::vector<StepKind> Concat(std::vector<StepKind> a, const std::vector<StepKind
 std::vector<StepKind> ProjectionSteps(StepKind projection) {
   // The result window needs the grade, so the projection formats the current
   // column at the end.
-  return {projection,        S::CourseChoice,  S::Prerequisites,    S::CreditAdvanced,
-          S::CreditExamBasic, S::CreditCompulsory, S::FillBlockOne, S::BlocksWithChecks,
-          S::ExamCountsNoCounts, S::Grade};
+  return {projection,        S::CourseChoice,     S::Prerequisites,
+          S::CreditAdvanced, S::CreditExamBasic,  S::CreditCompulsory,
+          S::FillBlockOne,   S::BlocksWithChecks, S::ExamCountsNoCounts,
+          S::Grade};
 }
 
 // What a command does with the record after its steps.
@@ -61,9 +52,8 @@ enum Effect : unsigned {
   kChanged = 4,  // the data-changed flag is set
 };
 
-PipelineRow Row(std::string id, std::string caption, std::string title,
-                std::vector<StepKind> steps, unsigned effects, FinishKind finish,
-                std::string prefix = "") {
+PipelineRow Row(std::string id, std::string caption, std::string title, std::vector<StepKind> steps,
+                unsigned effects, FinishKind finish, std::string prefix = "") {
   PipelineRow row;
   row.Id = std::move(id);
   row.Caption = std::move(caption);
@@ -98,8 +88,8 @@ std::vector<PipelineRow> BuildTable() {
   clear.PreparesWorkArea = false;
   rows.push_back(std::move(clear));
   rows.push_back(Row("prerequisites", "Voraussetzung für Prüfungszulassung",
-                     "Überprüfung nach 3. Semester", {S::CourseChoice, S::Prerequisites}, kWrite,
-                     A, "Kurseinwahl von: "));
+                     "Überprüfung nach 3. Semester", {S::CourseChoice, S::Prerequisites}, kWrite, A,
+                     "Kurseinwahl von: "));
   rows.push_back(Row("exam-subjects", "Wahl der Prüfungsfächer", "Wahl der Prüfungsfächer",
                      {S::CourseChoice, S::Prerequisites, S::ExamSubjects}, kRefresh | kChanged, A,
                      "Wahl der Prüfungsfächer für:\r"));
@@ -112,14 +102,14 @@ std::vector<PipelineRow> BuildTable() {
                      kAll, FinishKind::D));
   rows.push_back(Row("written-admission", "Zulassung zur schriftlichen Prüfung",
                      "Zulassung zu den schr. Prüfungen",
-                     Concat(kAdmissionCurrent, {S::BestCase, S::BlocksWithoutChecks, S::FillExamSlots,
-                                                S::MinimaIAndII, S::Grade}),
+                     Concat(kAdmissionCurrent, {S::BestCase, S::BlocksWithoutChecks,
+                                                S::FillExamSlots, S::MinimaIAndII, S::Grade}),
                      kRefresh, B));
-  rows.push_back(Row("oral-admission", "Zulassung zur mündlichen Prüfung",
-                     "Zulassung zu den mdl.Prüfungen",
-                     Concat(kAdmissionCurrent, {S::BestCase, S::BlocksWithoutChecks, S::FillExamSlots,
-                                                S::MinimaAll, S::ExamMarks, S::Grade}),
-                     kRefresh, B));
+  rows.push_back(
+      Row("oral-admission", "Zulassung zur mündlichen Prüfung", "Zulassung zu den mdl.Prüfungen",
+          Concat(kAdmissionCurrent, {S::BestCase, S::BlocksWithoutChecks, S::FillExamSlots,
+                                     S::MinimaAll, S::ExamMarks, S::Grade}),
+          kRefresh, B));
   const StepKind projections[] = {S::ProjectFrom1, S::ProjectFrom2, S::ProjectFrom3};
   for (int n = 1; n <= 3; ++n) {
     const std::string semester = std::to_string(n) + ". Semester";
@@ -135,6 +125,12 @@ std::vector<PipelineRow> BuildTable() {
 }
 
 }  // namespace
+
+std::vector<StepKind> ExamResultSteps() {
+  return {S::CourseChoice,  S::Prerequisites,  S::CompulsoryCount,  S::BlockOneCourses,
+          S::ExamSubjects,  S::ProjectCourses, S::BlocksWithChecks, S::FillExamSlots,
+          S::ExamCountsAll, S::MinimaAll,      S::ExamMarks};
+}
 
 const std::vector<PipelineRow>& PipelineTable() {
   static const std::vector<PipelineRow> table = BuildTable();
@@ -245,7 +241,7 @@ FinishAction DecideFinish(FinishKind kind, const CheckResultList& marks,
       return HasErrors(marks) || HasHints(marks) ? FinishAction::Report : FinishAction::Message;
     case FinishKind::B:
       return HasErrors(marks) || HasCountedHints(marks, ignore_exam_hints) ? FinishAction::Report
-                                                                            : FinishAction::Result;
+                                                                           : FinishAction::Result;
     case FinishKind::D:
       return HasErrors(marks) || HasHints(marks) ? FinishAction::Report : FinishAction::Result;
   }

@@ -21,27 +21,27 @@ namespace tolka::rules {
 
 // One step of a pipeline, in the words of the rules.
 enum class StepKind {
-  CourseChoice,        // CheckCourseChoice
-  Prerequisites,       // CheckPrerequisitesAfterSemester3
-  ExamSubjects,        // CheckExamSubjects
-  CompulsoryCount,     // CheckCompulsoryCourses, reporting
-  BlockOneCourses,     // CheckBlockOneCourses
-  ProjectCourses,      // CheckProjectCourses (project-course entries)
-  CreditAdvanced,      // CreditAdvancedCourses
-  CreditExamBasic,     // CreditExamBasicCourses
-  CreditCompulsory,    // CreditCompulsoryCourses (§35)
-  FillBlockOne,        // FillBlockOne
-  BlocksWithChecks,    // ComputeBlocks with checks
-  BlocksWithoutChecks, // ComputeBlocks without checks
-  FillExamSlots,       // BuildExamSlots: the current pass fills the first copy,
-                       // the best-case pass the second
-  ExamCountsAll,       // CheckExamCounts with the written/oral count checks
-  ExamCountsNoCounts,  // CheckExamCounts without them
-  MinimaIAndII,        // CheckBlockMinima of Block I and Block II
-  MinimaAll,           // CheckBlockMinima of all three blocks
-  ExamMarks,           // CheckExamMarks on the pass's exam slots
-  Grade,               // the pass's column of ResultTexts: blocks, total, grade
-  ProjectFrom1,        // ProjectFromSemester(1)
+  CourseChoice,         // CheckCourseChoice
+  Prerequisites,        // CheckPrerequisitesAfterSemester3
+  ExamSubjects,         // CheckExamSubjects
+  CompulsoryCount,      // CheckCompulsoryCourses, reporting
+  BlockOneCourses,      // CheckBlockOneCourses
+  ProjectCourses,       // CheckProjectCourses (project-course entries)
+  CreditAdvanced,       // CreditAdvancedCourses
+  CreditExamBasic,      // CreditExamBasicCourses
+  CreditCompulsory,     // CreditCompulsoryCourses (§35)
+  FillBlockOne,         // FillBlockOne
+  BlocksWithChecks,     // ComputeBlocks with checks
+  BlocksWithoutChecks,  // ComputeBlocks without checks
+  FillExamSlots,        // BuildExamSlots: the current pass fills the first copy,
+                        // the best-case pass the second
+  ExamCountsAll,        // CheckExamCounts with the written/oral count checks
+  ExamCountsNoCounts,   // CheckExamCounts without them
+  MinimaIAndII,         // CheckBlockMinima of Block I and Block II
+  MinimaAll,            // CheckBlockMinima of all three blocks
+  ExamMarks,            // CheckExamMarks on the pass's exam slots
+  Grade,                // the pass's column of ResultTexts: blocks, total, grade
+  ProjectFrom1,         // ProjectFromSemester(1)
   ProjectFrom2,
   ProjectFrom3,
   BestCase,            // AssumeBestExams; the steps after it form the best-case pass
@@ -56,10 +56,10 @@ enum class StepKind {
 enum class FinishKind { None, A, B, D };
 
 struct PipelineRow {
-  std::string Id;       // the name `tolka-cli run` takes, e.g. "course-choice"
-  std::string Caption;  // the menu caption, e.g. "Kurseinwahl"
-  std::string Title;    // the caption text of the report and result windows
-  std::vector<StepKind> Steps;  // after the preparation of the work area
+  std::string Id;                // the name `tolka-cli run` takes, e.g. "course-choice"
+  std::string Caption;           // the menu caption, e.g. "Kurseinwahl"
+  std::string Title;             // the caption text of the report and result windows
+  std::vector<StepKind> Steps;   // after the preparation of the work area
   bool PreparesWorkArea = true;  // false only for "zurücknehmen"
   bool WritesBack = false;       // WriteBackCredits after the steps
   bool Refreshes = false;        // the record editor is reloaded
@@ -103,8 +103,8 @@ enum class FinishAction { None, Message, Report, Result };
 
 struct PipelineOutcome {
   const PipelineRow* Row = nullptr;
-  CheckResultList Marks;  // as the steps left them (before any report)
-  BlockResult Blocks;     // as the command leaves them: the best case where one is run
+  CheckResultList Marks;      // as the steps left them (before any report)
+  BlockResult Blocks;         // as the command leaves them: the best case where one is run
   BlockResult CurrentBlocks;  // the current pass
   ExamSlots Slots{};          // the copy the first BuildExamSlots fills
   // The "bestes - noch - erreichbares Ergebnis" column, where computed.
@@ -113,8 +113,8 @@ struct PipelineOutcome {
   bool HasHints = false;
   bool HasCountedHints = false;
   FinishAction Finish = FinishAction::None;
-  std::string Message;          // the Finish A text, when Finish is Message
-  bool RecordChanged = false;   // the stored record was written (write-back or clearing)
+  std::string Message;         // the Finish A text, when Finish is Message
+  bool RecordChanged = false;  // the stored record was written (write-back or clearing)
 };
 
 // Runs the pipeline `id` (std::invalid_argument for an unknown id) on slot

@@ -20,7 +20,7 @@ namespace tolka::rules {
 
 // One line of "Abiturstatistik".
 struct StatisticsRow {
-  std::string Name;  // Surname, ", ", GivenNames, cut to 50; empty for an unused slot
+  std::string Name;     // Surname, ", ", GivenNames, cut to 50; empty for an unused slot
   bool Female = false;  // `Salutation` is 1
   // The sums of the exam-result computation; a value outside 0..840 is
   // passed as 0.

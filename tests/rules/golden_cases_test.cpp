@@ -85,10 +85,11 @@ void ExpectSubset(const Json& expected, const Json& actual, const std::string& p
       ADD_FAILURE() << path << ": expected an array, got " << actual.dump();
       return;
     }
-    const bool numbers_of_items =
-        std::all_of(expected.begin(), expected.end(), [](const Json& e) { return e.is_number(); }) &&
-        std::all_of(actual.begin(), actual.end(),
-                    [](const Json& a) { return a.is_object() && a.contains("number"); });
+    const bool numbers_of_items = std::all_of(expected.begin(), expected.end(),
+                                              [](const Json& e) { return e.is_number(); }) &&
+                                  std::all_of(actual.begin(), actual.end(), [](const Json& a) {
+                                    return a.is_object() && a.contains("number");
+                                  });
     if (numbers_of_items && !actual.empty()) {
       Json numbers = Json::array();
       for (const Json& a : actual) numbers.push_back(a["number"]);
@@ -186,9 +187,9 @@ TEST(RunCommand, PrintsTheWholeOutcome) {
   const CliRun run = file.Run({"0", "exam-result"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const Json out = Json::parse(run.Out);
-  const char* keys[] = {"pipeline", "title",   "items",       "hasErrors", "hasHints",
-                        "hasCountedHints", "finish", "message", "verdict", "resultTexts",
-                        "blocks",   "examSlots", "credited"};
+  const char* keys[] = {"pipeline",        "title",     "items",   "hasErrors", "hasHints",
+                        "hasCountedHints", "finish",    "message", "verdict",   "resultTexts",
+                        "blocks",          "examSlots", "credited"};
   for (const char* key : keys) EXPECT_TRUE(out.contains(key)) << key;
   EXPECT_EQ(out["resultTexts"].size(), 20u);
   EXPECT_EQ(out["examSlots"].size(), 4u);

@@ -53,8 +53,9 @@ core::StudentRecord CleanStudent(const settings::SubjectCatalogue& catalogue) {
   SetCourse(r, row++, {"Französisch", false, false, {"07", "08", "08", "09"}, "--", "--", all});
   SetCourse(r, row++, {"Biologie", false, false, {"10", "11", "09", "12"}, "--", "--", all});
   SetCourse(r, row++, {"Physik", false, false, {"06", "07", "05", "08"}, "--", "--", first_two});
-  SetCourse(r, row++,
-            {"Kunst und Gestaltung", false, false, {"12", "13", "11", "12"}, "--", "--", first_two});
+  SetCourse(
+      r, row++,
+      {"Kunst und Gestaltung", false, false, {"12", "13", "11", "12"}, "--", "--", first_two});
   SetCourse(r, row++, {"Religion", false, false, {"09", "09", "10", "10"}, "--", "--", first_two});
   SetCourse(r, row++,
             {"Sozialkunde", false, false, {"08", "10", "09", "11"}, "--", "--", first_two});

@@ -34,11 +34,10 @@ struct ExpectedRow {
   const char* prefix;
 };
 
-const std::vector<StepKind> kAdmission = {S::CourseChoice,    S::Prerequisites,
-                                          S::ExamSubjects,    S::CompulsoryCount,
-                                          S::BlockOneCourses, S::BlocksWithoutChecks,
-                                          S::FillExamSlots,   S::MinimaIAndII,
-                                          S::Grade};
+const std::vector<StepKind> kAdmission = {
+    S::CourseChoice,    S::Prerequisites,   S::ExamSubjects,
+    S::CompulsoryCount, S::BlockOneCourses, S::BlocksWithoutChecks,
+    S::FillExamSlots,   S::MinimaIAndII,    S::Grade};
 
 std::vector<StepKind> Plus(std::vector<StepKind> a, std::vector<StepKind> b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -60,29 +59,79 @@ std::vector<StepKind> Projection(StepKind p) {
 
 const std::vector<ExpectedRow>& Expected() {
   static const std::vector<ExpectedRow> rows = {
-      {"course-choice", "Kurseinwahl", "Kurseinwahl-Test", {S::CourseChoice}, true, false, false,
-       FinishKind::A, "Kurseinwahl von: "},
-      {"credit-advanced", "Leistungskurse", "Setzen der Leistungskurse",
-       {S::CourseChoice, S::CreditAdvanced}, true, true, true, FinishKind::A,
-       "Setzen der Leistungskurse für: "},
-      {"credit-compulsory", "Pflichtkurse", "Setzen der Leistungskurse",
-       {S::CourseChoice, S::CreditAdvanced, S::CreditExamBasic, S::CreditCompulsory}, true, true,
-       true, FinishKind::A, "Setzen der Pflichtkurse (§35) für: "},
-      {"clear-credits", "zurücknehmen", "", {S::ClearStoredCredits}, false, true, true,
-       FinishKind::None, ""},
-      {"prerequisites", "Voraussetzung für Prüfungszulassung", "Überprüfung nach 3. Semester",
-       {S::CourseChoice, S::Prerequisites}, true, false, false, FinishKind::A,
+      {"course-choice",
+       "Kurseinwahl",
+       "Kurseinwahl-Test",
+       {S::CourseChoice},
+       true,
+       false,
+       false,
+       FinishKind::A,
        "Kurseinwahl von: "},
-      {"exam-subjects", "Wahl der Prüfungsfächer", "Wahl der Prüfungsfächer",
-       {S::CourseChoice, S::Prerequisites, S::ExamSubjects}, false, true, true, FinishKind::A,
+      {"credit-advanced",
+       "Leistungskurse",
+       "Setzen der Leistungskurse",
+       {S::CourseChoice, S::CreditAdvanced},
+       true,
+       true,
+       true,
+       FinishKind::A,
+       "Setzen der Leistungskurse für: "},
+      {"credit-compulsory",
+       "Pflichtkurse",
+       "Setzen der Leistungskurse",
+       {S::CourseChoice, S::CreditAdvanced, S::CreditExamBasic, S::CreditCompulsory},
+       true,
+       true,
+       true,
+       FinishKind::A,
+       "Setzen der Pflichtkurse (§35) für: "},
+      {"clear-credits",
+       "zurücknehmen",
+       "",
+       {S::ClearStoredCredits},
+       false,
+       true,
+       true,
+       FinishKind::None,
+       ""},
+      {"prerequisites",
+       "Voraussetzung für Prüfungszulassung",
+       "Überprüfung nach 3. Semester",
+       {S::CourseChoice, S::Prerequisites},
+       true,
+       false,
+       false,
+       FinishKind::A,
+       "Kurseinwahl von: "},
+      {"exam-subjects",
+       "Wahl der Prüfungsfächer",
+       "Wahl der Prüfungsfächer",
+       {S::CourseChoice, S::Prerequisites, S::ExamSubjects},
+       false,
+       true,
+       true,
+       FinishKind::A,
        "Wahl der Prüfungsfächer für:\r"},
-      {"registration", "Anmeldung zur Prüfung", "Zulassung zur Abitur-Prüfung",
-       {S::CourseChoice, S::CompulsoryCount, S::BlockOneCourses, S::ExamSubjects}, false, true,
-       true, FinishKind::A, "Anmeldung zur Abitur-Prüfung von:\r"},
-      {"optimise", "Optimierung der Kursauswahl", "Optimierung",
+      {"registration",
+       "Anmeldung zur Prüfung",
+       "Zulassung zur Abitur-Prüfung",
+       {S::CourseChoice, S::CompulsoryCount, S::BlockOneCourses, S::ExamSubjects},
+       false,
+       true,
+       true,
+       FinishKind::A,
+       "Anmeldung zur Abitur-Prüfung von:\r"},
+      {"optimise",
+       "Optimierung der Kursauswahl",
+       "Optimierung",
        {S::CourseChoice, S::CreditAdvanced, S::CreditExamBasic, S::CreditCompulsory,
         S::FillBlockOne, S::BlocksWithChecks, S::Grade},
-       true, true, true, FinishKind::D, ""},
+       true,
+       true,
+       true,
+       FinishKind::D,
+       ""},
       {"written-admission", "Zulassung zur schriftlichen Prüfung",
        "Zulassung zu den schr. Prüfungen",
        Plus(kAdmission,
@@ -98,11 +147,17 @@ const std::vector<ExpectedRow>& Expected() {
        Projection(S::ProjectFrom2), false, true, false, FinishKind::B, ""},
       {"projection-3", "Hochrechnung mit 3. Semester", "Hochrechnung !!! (mit 3. Semester)",
        Projection(S::ProjectFrom3), false, true, false, FinishKind::B, ""},
-      {"exam-result", "Abiturergebnis", "Abitur-Ergebnisse",
-       {S::CourseChoice, S::Prerequisites, S::CompulsoryCount, S::BlockOneCourses,
-        S::ExamSubjects, S::ProjectCourses, S::BlocksWithChecks, S::FillExamSlots,
-        S::ExamCountsAll, S::MinimaAll, S::ExamMarks, S::Grade},
-       true, true, true, FinishKind::B, ""},
+      {"exam-result",
+       "Abiturergebnis",
+       "Abitur-Ergebnisse",
+       {S::CourseChoice, S::Prerequisites, S::CompulsoryCount, S::BlockOneCourses, S::ExamSubjects,
+        S::ProjectCourses, S::BlocksWithChecks, S::FillExamSlots, S::ExamCountsAll, S::MinimaAll,
+        S::ExamMarks, S::Grade},
+       true,
+       true,
+       true,
+       FinishKind::B,
+       ""},
   };
   return rows;
 }
@@ -416,7 +471,8 @@ TEST_F(PipelineRun, OptimisationFillsBlockOneAndWritesBack) {
   int block_one = 0;
   const core::StudentRecord& r = table.At(3);
   for (size_t j = 0; j < core::kCourseRowCount; ++j) {
-    const bool exam_gk = r.CourseChoices[j].ExamSubject == 1 && r.CourseChoices[j].AdvancedCourse == 0;
+    const bool exam_gk =
+        r.CourseChoices[j].ExamSubject == 1 && r.CourseChoices[j].AdvancedCourse == 0;
     if (r.CourseChoices[j].AdvancedCourse == 1) continue;
     for (size_t s = 0; s < 4; ++s) {
       if (exam_gk && s == 3) continue;
@@ -509,8 +565,8 @@ TEST_F(PipelineRun, TheReportOfAFailedCommand) {
   EXPECT_EQ(o.Finish, FinishAction::Report);
   EXPECT_TRUE(Items(o).count(20));  // no history
   CheckResultList marks = o.Marks;
-  const CheckReport report = BuildCheckReport(BuildCheckItemTable(exam), o.Row->Title,
-                                              table.At(3), marks);
+  const CheckReport report =
+      BuildCheckReport(BuildCheckItemTable(exam), o.Row->Title, table.At(3), marks);
   EXPECT_EQ(report.Caption, "Fehlerinformationen: Kurseinwahl-Test");
   EXPECT_EQ(report.Verdict, "Test nicht bestanden!");
 }

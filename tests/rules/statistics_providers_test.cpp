@@ -63,8 +63,7 @@ TEST_F(StatisticsTest, OneRowPerSlotWithNameSumsAndErrors) {
 
   // Nothing is written back.
   for (size_t i = 0; i < core::kSlotCount; ++i) {
-    EXPECT_EQ(core::EncodeStudentRecord(table.At(i)), core::EncodeStudentRecord(before.At(i)))
-        << i;
+    EXPECT_EQ(core::EncodeStudentRecord(table.At(i)), core::EncodeStudentRecord(before.At(i))) << i;
   }
 }
 
@@ -93,7 +92,7 @@ TEST_F(StatisticsTest, NameCutTo50AndSumsOutsideTheRangePassedAsZero) {
 
 TEST_F(StatisticsTest, AchievementRunsItsStepsOnly) {
   core::StudentRecord s = clean;
-  s.ProjectCourses[0] = core::kNothingChosen;  // item 100: not a step here
+  s.ProjectCourses[0] = core::kNothingChosen;                        // item 100: not a step here
   s.CourseResults.at(RowOf(s, "Deutsch")).WrittenExamPoints = "--";  // item 91: neither
   core::StudentTable table = TableWith(catalogue, s, 2);
   const auto before = core::EncodeStudentRecord(table.At(2));
@@ -117,9 +116,8 @@ TEST_F(StatisticsTest, AchievementRunsItsStepsOnly) {
 
 TEST(AchievementSteps, AsTheSheetNeedsThem) {
   using S = StepKind;
-  const std::vector<StepKind> expected = {S::CourseChoice, S::CompulsoryCount,
-                                          S::BlockOneCourses, S::ExamSubjects,
-                                          S::BlocksWithChecks};
+  const std::vector<StepKind> expected = {S::CourseChoice, S::CompulsoryCount, S::BlockOneCourses,
+                                          S::ExamSubjects, S::BlocksWithChecks};
   EXPECT_EQ(AchievementSteps(), expected);
 }
 
