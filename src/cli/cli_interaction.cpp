@@ -5,8 +5,7 @@
 
 namespace tolka::cli {
 
-core::Answer CliInteraction::Ask(core::Icon icon, const std::string& text,
-                                 core::Buttons buttons) {
+core::Answer CliInteraction::Ask(core::Icon icon, const std::string& text, core::Buttons buttons) {
   const char* word = "Hinweis";
   switch (icon) {
     case core::Icon::Error:

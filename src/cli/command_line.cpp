@@ -83,7 +83,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       throw UserError("Die Option " + name + " braucht einen Wert.");
     }
     for (const GivenOption& earlier : options) {
-      if (earlier.Which == *option) throw UserError("Die Option " + name + " ist doppelt angegeben.");
+      if (earlier.Which == *option)
+        throw UserError("Die Option " + name + " ist doppelt angegeben.");
     }
     options.push_back({*option, name, value});
   }

@@ -41,7 +41,8 @@ auto WithPath(const fs::path& path, Io io) {
 // 15 characters.
 std::string TypedPassword(const std::string& typed) {
   const auto password = core::Utf8ToCp1252(typed);
-  if (!password) throw UserError("--password: das Passwort enthält ein Zeichen außerhalb von Windows-1252.");
+  if (!password)
+    throw UserError("--password: das Passwort enthält ein Zeichen außerhalb von Windows-1252.");
   return password->substr(0, core::kPasswordCapacity);
 }
 

@@ -185,8 +185,7 @@ std::string Indexed(const std::string& path, size_t index) {
 }
 
 // The elements of an array field that fit, or nothing.
-const Json* ArrayUpTo(const Json& j, const std::string& path, size_t capacity,
-                      JsonErrors& errors) {
+const Json* ArrayUpTo(const Json& j, const std::string& path, size_t capacity, JsonErrors& errors) {
   if (!j.is_array()) {
     WrongType(errors, path, "Liste", j);
     return nullptr;

@@ -241,8 +241,10 @@ TEST_F(CliEndToEnd, PasswordLengthsAsTheDialogsTakeThem) {
   Load(json, four, {"--password", Utf8("äbc€")});
   EXPECT_EQ(core::GetPasswordField(ReadAll(four)), core::ScramblePassword("äbc€"));
 
-  for (const std::string& refused : {std::string("abc"), std::string(), Utf8("ab\xC5\x81") + "cd"}) {
-    const CliRun run = Run({"load", json.string(), (work_ / "short.TLK").string(), "--password", refused});
+  for (const std::string& refused :
+       {std::string("abc"), std::string(), Utf8("ab\xC5\x81") + "cd"}) {
+    const CliRun run =
+        Run({"load", json.string(), (work_ / "short.TLK").string(), "--password", refused});
     EXPECT_EQ(run.ExitCode, 1) << refused;
     EXPECT_NE(run.Err.find("--password"), std::string::npos) << run.Err;
     EXPECT_FALSE(fs::exists(work_ / "short.TLK"));
@@ -292,7 +294,8 @@ TEST_F(CliEndToEnd, LoadProblemsWriteNothing) {
        "slots[0].IntroPhase: Liste länger als 17 Einträge"},
       {R"({"slots": [{"slot": 1}, {"slot": 1}]})",
        "slots[1].slot: Platz 1 ist schon durch slots[0] belegt"},
-      {"{\"slots\": [\n{\"Surname\": \"X\",}]}", "in.json: kein gültiges JSON (Zeile 2, Spalte 16)"},
+      {"{\"slots\": [\n{\"Surname\": \"X\",}]}",
+       "in.json: kein gültiges JSON (Zeile 2, Spalte 16)"},
   };
   for (const Case& c : cases) {
     const fs::path json = WriteText("in.json", c.json);

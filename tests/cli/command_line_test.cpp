@@ -26,8 +26,8 @@ TEST(CommandLine, HelpWinsOverEveryOtherProblem) {
 }
 
 TEST(CommandLine, OptionsStandAnywhereInBothForms) {
-  const CommandLine a = ParseCommandLine(
-      {"--program-dir", "/opt/tolka", "dump", "JG 2024.TLK", "--password=ab=cd", "--variant", "alt"});
+  const CommandLine a = ParseCommandLine({"--program-dir", "/opt/tolka", "dump", "JG 2024.TLK",
+                                          "--password=ab=cd", "--variant", "alt"});
   EXPECT_FALSE(a.Help);
   EXPECT_EQ(a.Which, Command::Dump);
   EXPECT_EQ(a.Operands, std::vector<std::string>{"JG 2024.TLK"});
@@ -63,7 +63,8 @@ TEST(CommandLine, Refusals) {
             "Die Option --password gibt es beim Befehl school-passwords nicht.");
   EXPECT_EQ(Refusal({"load", "a.json"}),
             "Aufruf: tolka-cli load JSON DATEI.TLK (2 Argumente erwartet, 1 angegeben).");
-  EXPECT_EQ(Refusal({"dump"}), "Aufruf: tolka-cli dump DATEI.TLK (1 Argument erwartet, 0 angegeben).");
+  EXPECT_EQ(Refusal({"dump"}),
+            "Aufruf: tolka-cli dump DATEI.TLK (1 Argument erwartet, 0 angegeben).");
   EXPECT_EQ(Refusal({"school-passwords", "x"}),
             "Aufruf: tolka-cli school-passwords (0 Argumente erwartet, 1 angegeben).");
   EXPECT_EQ(Refusal({"dump", "a.TLK", "--variant", "mittel"}),

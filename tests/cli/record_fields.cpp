@@ -116,7 +116,8 @@ Json DistinctRecordJson() {
         record[pointer] = number++;
         break;
       case LeafKind::ShortText:
-        record[pointer] = core::Cp1252ToUtf8(DistinctText(leaf.Width, used_per_width[leaf.Width]++));
+        record[pointer] =
+            core::Cp1252ToUtf8(DistinctText(leaf.Width, used_per_width[leaf.Width]++));
         break;
       case LeafKind::CharText: {
         // A remark of several lines (CR LF) that fills its array but for the
@@ -154,17 +155,24 @@ Json RealisticRecordJson() {
   r["Graecum"] = 0;
   r["Latinum"] = 1;
   r["Hebraicum"] = 0;
-  const char* intro_subjects[17] = {
-      "Deutsch", "Kunst und Gestaltung", "Musik",    "Geschichte", "Erdkunde", "Sozialkunde",
-      "Geographie", "Mathematik",       "Sport",    "Englisch",   "Französisch", "Physik",
-      "Chemie",  "Biologie",             "   - - -", "   - - -",   "   - - -"};
+  const char* intro_subjects[17] = {"Deutsch",     "Kunst und Gestaltung",
+                                    "Musik",       "Geschichte",
+                                    "Erdkunde",    "Sozialkunde",
+                                    "Geographie",  "Mathematik",
+                                    "Sport",       "Englisch",
+                                    "Französisch", "Physik",
+                                    "Chemie",      "Biologie",
+                                    "   - - -",    "   - - -",
+                                    "   - - -"};
   Json intro = Json::array();
   for (size_t i = 0; i < 17; ++i) {
     const bool one_semester = i == 1 || i == 2 || i == 5 || i == 6;
     const bool empty_row = i >= 14;
     intro.push_back({{"Subject", u(intro_subjects[i])},
                      {"Mark1", empty_row ? "-" : std::to_string(1 + i % 4)},
-                     {"Mark2", empty_row ? "-" : one_semester ? "#" : std::to_string(2 + i % 3)}});
+                     {"Mark2", empty_row      ? "-"
+                               : one_semester ? "#"
+                                              : std::to_string(2 + i % 3)}});
   }
   r["IntroPhase"] = intro;
   r["RepeatsIntroPhase"] = 0;
@@ -173,10 +181,10 @@ Json RealisticRecordJson() {
   r["CompensationGranted"] = 1;
   r["PromotableToQualPhase"] = 1;
   r["PromotedByConference"] = 0;
-  const char* courses[15] = {"Mathematik", "Englisch",    "Deutsch", "Geschichte",
-                             "Physik",     "Chemie",      "Sport",   "Evangelische Religion",
+  const char* courses[15] = {"Mathematik",  "Englisch",    "Deutsch", "Geschichte",
+                             "Physik",      "Chemie",      "Sport",   "Evangelische Religion",
                              "Sozialkunde", "Französisch", "Musik",   "Darstellendes Spiel",
-                             "   - - -",   "   - - -",    "   - - -"};
+                             "   - - -",    "   - - -",    "   - - -"};
   Json choices = Json::array();
   Json results = Json::array();
   for (size_t i = 0; i < 15; ++i) {
@@ -195,7 +203,9 @@ Json RealisticRecordJson() {
     results.push_back({{"SubjectCopy", u(courses[i])},
                        {"SemesterPoints", points},
                        {"WrittenExamPoints", i < 3 ? "11" : "--"},
-                       {"OralExamPoints", i == 3 ? "09" : i == 1 ? "13" : "--"},
+                       {"OralExamPoints", i == 3   ? "09"
+                                          : i == 1 ? "13"
+                                                   : "--"},
                        {"Credited", credited},
                        {"CompetenceFlag", i == 2 ? 1 : 0}});
   }
@@ -240,8 +250,8 @@ std::vector<std::string> CompareLeaves(const Json& record, const uint8_t* bytes)
         expected = ExpectedText(record, leaf);
         break;
       case LeafKind::CharText:
-        found.assign(reinterpret_cast<const char*>(at), strnlen(reinterpret_cast<const char*>(at),
-                                                                 leaf.Width));
+        found.assign(reinterpret_cast<const char*>(at),
+                     strnlen(reinterpret_cast<const char*>(at), leaf.Width));
         expected = ExpectedText(record, leaf);
         if (found.size() == leaf.Width) found += "<no terminating zero>";
         break;

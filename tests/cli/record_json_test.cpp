@@ -15,8 +15,9 @@ using test::EveryLeaf;
 
 core::IntroPhaseDefaults Defaults() {
   core::IntroPhaseDefaults defaults;
-  const char* names[9] = {"Deutsch",     "Kunst und Gestaltung", "Musik", "Geschichte", "Erdkunde",
-                          "Sozialkunde", "Geographie",           "Mathematik", "Sport"};
+  const char* names[9] = {"Deutsch",  "Kunst und Gestaltung", "Musik",      "Geschichte",
+                          "Erdkunde", "Sozialkunde",          "Geographie", "Mathematik",
+                          "Sport"};
   for (size_t i = 0; i < defaults.size(); ++i) defaults[i] = {names[i], i == 1 || i == 2};
   return defaults;
 }
@@ -45,7 +46,8 @@ TEST(RecordJson, EveryFieldLandsAtItsDocumentedOffsetAndComesBack) {
   ASSERT_TRUE(errors.empty()) << errors[0];
 
   const auto bytes = core::EncodeStudentRecord(record);
-  for (const std::string& problem : test::CompareLeaves(input, bytes.data())) ADD_FAILURE() << problem;
+  for (const std::string& problem : test::CompareLeaves(input, bytes.data()))
+    ADD_FAILURE() << problem;
 
   // Dumped again: the same object, keys in record order.
   EXPECT_EQ(RecordToJson(core::DecodeStudentRecord(bytes)).dump(), input.dump());
@@ -231,11 +233,11 @@ TEST(RecordJson, EveryKindOfProblemNamesTheField) {
 
 TEST(RecordJson, AllProblemsAreReportedAndTheTableStaysAsItWas) {
   core::StudentTable table = InitialisedTable();
-  const JsonErrors errors = ApplyTableJson(
-      ParseJsonText(R"({"slots": [{"Surname": "Neu", "Tutor": 7},
+  const JsonErrors errors =
+      ApplyTableJson(ParseJsonText(R"({"slots": [{"Surname": "Neu", "Tutor": 7},
                                   {"slot": 40, "Religion": 1}, {"Extra": 0}]})",
-                    "t.json"),
-      table);
+                                   "t.json"),
+                     table);
   EXPECT_EQ(errors, (JsonErrors{"slots[0].Tutor: Text erwartet, nicht Zahl",
                                 "slots[1].slot: Zahl außerhalb von 0..35",
                                 "slots[1].Religion: Text erwartet, nicht Zahl",
@@ -246,8 +248,8 @@ TEST(RecordJson, AllProblemsAreReportedAndTheTableStaysAsItWas) {
 TEST(RecordJson, ProtectedIsAcceptedAndIgnored) {
   core::StudentTable table = InitialisedTable();
   const auto before = core::EncodeStudentRecord(table.At(0));
-  EXPECT_TRUE(ApplyTableJson(ParseJsonText(R"({"protected": true, "slots": []})", "t"), table)
-                  .empty());
+  EXPECT_TRUE(
+      ApplyTableJson(ParseJsonText(R"({"protected": true, "slots": []})", "t"), table).empty());
   EXPECT_EQ(core::EncodeStudentRecord(table.At(0)), before);
 }
 
