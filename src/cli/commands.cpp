@@ -15,6 +15,8 @@
 #include "core/data_cipher.h"
 #include "core/file_io.h"
 #include "core/io_error.h"
+#include "settings/school_data.h"
+#include "settings/settings_passwords.h"
 
 namespace tolka::cli {
 
@@ -65,7 +67,8 @@ std::string TypedPassword(const std::string& typed) {
 // characters, cut to 15.
 std::string DefinedPassword(const std::string& typed) {
   const auto password = core::Utf8ToCp1252(typed);
-  if (!password) throw UserError("--password: das Passwort enthält ein Zeichen außerhalb von Windows-1252.");
+  if (!password)
+    throw UserError("--password: das Passwort enthält ein Zeichen außerhalb von Windows-1252.");
   if (password->size() < kMinimumPasswordLength) throw UserError(kPasswordTooShort);
   return password->substr(0, core::kPasswordCapacity);
 }
@@ -168,7 +171,8 @@ void LoadCommand(const std::string& json_operand, const fs::path& file,
   StartProgram(state, line, executable_dir, messages);
   const JsonErrors errors = ApplyTableJson(document, state.Data.Table);
   if (!errors.empty()) {
-    std::string message = source + ": die Daten passen nicht zum Datensatz, nichts wurde geschrieben:";
+    std::string message =
+        source + ": die Daten passen nicht zum Datensatz, nichts wurde geschrieben:";
     for (size_t i = 0; i < errors.size() && i < kListedProblems; ++i) message += "\r  " + errors[i];
     if (errors.size() > kListedProblems) {
       message += "\r  ... und " + std::to_string(errors.size() - kListedProblems) + " weitere";
@@ -176,6 +180,32 @@ void LoadCommand(const std::string& json_operand, const fs::path& file,
     throw UserError(message);
   }
   SaveTable(state, file, defined);
+}
+
+void SchoolPasswordsCommand(const CommandLine& line, const fs::path& executable_dir,
+                            std::FILE* out) {
+  // At start-up the data directory is the program directory, so SCHULE.INI
+  // is looked for there whether or not the settings are kept centrally.
+  const fs::path program = ProgramDirectory(line, executable_dir);
+  core::Directories dirs = core::Directories::AllAt(program);
+  const auto found = core::FindFile(program, settings::kSchoolDataFileName);
+  if (!found) {
+    throw UserError(std::string("Keine Schuldaten: ") + settings::kSchoolDataFileName +
+                    " fehlt in " + core::PathText(program) +
+                    ".\rOhne Schulnummer und Schlüssel bleiben die Abitur- und die "
+                    "Fächereinstellungen verschlossen.");
+  }
+  const settings::SchoolData school =
+      WithPath(*found, [&] { return settings::LoadSchoolData(dirs, true); });
+  const std::string exam = settings::ExamSettingsPassword(school);
+  const std::string subject = settings::SubjectSettingsPassword(school);
+  if (exam.empty() || subject.empty()) {
+    throw UserError(std::string(settings::kSchoolDataFileName) + " in " + core::PathText(program) +
+                    ": Schulnummer (Schulnummer=) oder Schlüssel (Schluessel=) fehlt.\rOhne "
+                    "sie bleiben die Abitur- und die Fächereinstellungen verschlossen.");
+  }
+  WriteOut(out, ToTerminal("Abitureinstellungen (AbiDefinition): " + exam +
+                           "\rFächereinstellungen (Fächerdefinition): " + subject + "\r"));
 }
 
 void RunCommand(const CommandLine& line, const fs::path& executable_dir, std::FILE* out,
@@ -194,7 +224,8 @@ void RunCommand(const CommandLine& line, const fs::path& executable_dir, std::FI
                   executable_dir, messages);
       return;
     case Command::SchoolPasswords:
-      throw UserError("school-passwords: noch nicht eingebaut");
+      SchoolPasswordsCommand(line, executable_dir, out);
+      return;
   }
 }
 

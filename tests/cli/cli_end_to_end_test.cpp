@@ -10,6 +10,9 @@
 #include "core/data_cipher.h"
 #include "core/data_file_image.h"
 #include "record_fields.h"
+#include "settings/general_settings.h"
+#include "settings/school_data.h"
+#include "settings/settings_passwords.h"
 #include "settings/subject_catalogue.h"
 #include "support/temp_dir.h"
 
@@ -241,8 +244,9 @@ TEST_F(CliEndToEnd, PasswordLengthsAsTheDialogsTakeThem) {
   Load(json, four, {"--password", Utf8("äbc€")});
   EXPECT_EQ(core::GetPasswordField(ReadAll(four)), core::ScramblePassword("äbc€"));
 
-  for (const std::string& refused :
-       {std::string("abc"), std::string(), Utf8("ab\xC5\x81") + "cd"}) {
+  for (const std::string& refused : {std::string("abc"), std::string(),
+                                     std::string("ab\xC5\x81"
+                                                 "cd")}) {
     const CliRun run =
         Run({"load", json.string(), (work_ / "short.TLK").string(), "--password", refused});
     EXPECT_EQ(run.ExitCode, 1) << refused;
@@ -295,7 +299,7 @@ TEST_F(CliEndToEnd, LoadProblemsWriteNothing) {
       {R"({"slots": [{"slot": 1}, {"slot": 1}]})",
        "slots[1].slot: Platz 1 ist schon durch slots[0] belegt"},
       {"{\"slots\": [\n{\"Surname\": \"X\",}]}",
-       "in.json: kein gültiges JSON (Zeile 2, Spalte 16)"},
+       "in.json: kein gültiges JSON (Zeile 2, Spalte 17)"},
   };
   for (const Case& c : cases) {
     const fs::path json = WriteText("in.json", c.json);
@@ -363,6 +367,65 @@ TEST_F(CliEndToEnd, TheProgramDirectorysSubjectCatalogueFillsTheIntroPhase) {
   const CliRun missing = RunCli({"--program-dir", (dir_ / "fehlt").string(), "new", file.string()});
   EXPECT_EQ(missing.ExitCode, 1);
   EXPECT_NE(missing.Err.find("fehlt"), std::string::npos);
+}
+
+TEST_F(CliEndToEnd, SettingsThatDemandEncryptionNeedAPassword) {
+  const fs::path json = WriteJson("in.json", Json::object());
+  for (int which = 0; which < 2; ++which) {
+    settings::GeneralSettings general;
+    (which == 0 ? general.EncryptData : general.AlwaysEncrypt) = 1;
+    WriteAll(program_ / "ABIEINST.DAT", settings::EncodeGeneralSettings(general));
+
+    const fs::path file = work_ / "x.TLK";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"new", file.string()}, {"load", json.string(), file.string()}}) {
+      const CliRun refused = Run(args);
+      EXPECT_EQ(refused.ExitCode, 1) << which;
+      EXPECT_NE(refused.Err.find(Utf8("\"Daten verschlüsseln\"")), std::string::npos)
+          << refused.Err;
+      EXPECT_NE(refused.Err.find("--password"), std::string::npos);
+      EXPECT_FALSE(fs::exists(file));
+
+      std::vector<std::string> with_password = args;
+      with_password.insert(with_password.end(), {"--password", "Abitur"});
+      const CliRun run = Run(with_password);
+      ASSERT_EQ(run.ExitCode, 0) << run.Err;
+      EXPECT_EQ(core::GetPasswordField(ReadAll(file)), core::ScramblePassword("Abitur"));
+      fs::remove(file);
+    }
+  }
+}
+
+TEST_F(CliEndToEnd, SchoolPasswordsComeFromTheSchoolData) {
+  const CliRun none = Run({"school-passwords"});
+  EXPECT_EQ(none.ExitCode, 1);
+  EXPECT_NE(none.Err.find("SCHULE.INI fehlt"), std::string::npos) << none.Err;
+  EXPECT_EQ(none.Out, "");
+
+  // Found whatever the case of its name; Windows-1252 like the other files.
+  const std::string text =
+      "; Schuldaten\r\nSchulname=Gymnasium am Schloß\r\nSchulnummer=51234\r\n"
+      "Schluessel=Großer Schlüssel 7\r\n";
+  WriteAll(program_ / "schule.ini", std::vector<uint8_t>(text.begin(), text.end()));
+  const settings::SchoolData school = settings::ParseSchoolData(text);
+  const std::string exam = settings::ExamSettingsPassword(school);
+  const std::string subject = settings::SubjectSettingsPassword(school);
+  ASSERT_FALSE(exam.empty());
+  ASSERT_FALSE(subject.empty());
+  const CliRun run = Run({"school-passwords"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_EQ(run.Out, Utf8("Abitureinstellungen (AbiDefinition): " + exam +
+                          "\nFächereinstellungen (Fächerdefinition): " + subject + "\n"));
+  EXPECT_EQ(run.Err, "");
+
+  // Without the key there is no password to show.
+  const std::string no_key = "Schulname=Gymnasium\r\nSchulnummer=51234\r\n";
+  WriteAll(program_ / "schule.ini", std::vector<uint8_t>(no_key.begin(), no_key.end()));
+  const CliRun closed = Run({"school-passwords"});
+  EXPECT_EQ(closed.ExitCode, 1);
+  EXPECT_NE(closed.Err.find(Utf8("Schlüssel (Schluessel=) fehlt")), std::string::npos)
+      << closed.Err;
+  EXPECT_EQ(closed.Out, "");
 }
 
 TEST_F(CliEndToEnd, DumpOfDamagedOrMissingFiles) {
