@@ -143,7 +143,9 @@ std::optional<uint64_t> IntegerIn(const Json& j, const std::string& path, uint64
     WrongType(errors, path, "ganze Zahl", j);
     return std::nullopt;
   }
-  if (!j.is_number_unsigned() || j.get<uint64_t>() > max) {
+  // "-0" is a signed zero; every other negative number is out of range.
+  const bool negative = !j.is_number_unsigned() && j.get<int64_t>() < 0;
+  if (negative || j.get<uint64_t>() > max) {
     char range[64];
     std::snprintf(range, sizeof range, ": Zahl außerhalb von 0..%llu",
                   static_cast<unsigned long long>(max));

@@ -369,6 +369,37 @@ TEST_F(CliEndToEnd, TheProgramDirectorysSubjectCatalogueFillsTheIntroPhase) {
   EXPECT_NE(missing.Err.find("fehlt"), std::string::npos);
 }
 
+TEST_F(CliEndToEnd, WithoutProgramDirTheExecutablesDirectoryIsTheProgramDirectory) {
+  // A copy of the program in a writable directory beside its own catalogue.
+  const fs::path install = dir_ / "install";
+  fs::create_directory(install);
+  fs::copy_file(TOLKA_CLI_PATH, install / "tolka-cli");
+  settings::SubjectCatalogue catalogue = settings::BuiltInSubjectCatalogue();
+  for (auto& entry : catalogue.Entries) {
+    if (entry.IntroPosition == 8) entry.SubjectName = "Mathematik (Installation)";
+  }
+  WriteAll(install / "FachDef.DAT", settings::EncodeSubjectCatalogue(catalogue));
+
+  CliRunOptions copy;
+  copy.Program = install / "tolka-cli";
+  const fs::path file = work_ / "i.TLK";
+  const CliRun run = RunCli({"new", file.string()}, copy);
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_EQ(ReadAll(file), InitialisedBlock(catalogue));
+}
+
+TEST_F(CliEndToEnd, ASettingsFileThatFailsToLoadIsReportedAndItsDefaultsServe) {
+  // A subject catalogue of the wrong size: the start-up message goes to
+  // stderr, the built-in catalogue fills the table.
+  WriteAll(program_ / "FachDef.DAT", std::vector<uint8_t>(100, 0));
+  const fs::path file = work_ / "n.TLK";
+  const CliRun run = Run({"new", file.string()});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_EQ(run.Err.rfind("tolka-cli: Fehler: ", 0), 0u) << run.Err;
+  EXPECT_EQ(run.Out, "");
+  EXPECT_EQ(ReadAll(file), InitialisedBlock(settings::BuiltInSubjectCatalogue()));
+}
+
 TEST_F(CliEndToEnd, SettingsThatDemandEncryptionNeedAPassword) {
   const fs::path json = WriteJson("in.json", Json::object());
   for (int which = 0; which < 2; ++which) {

@@ -33,7 +33,7 @@ CliRun RunCli(const std::vector<std::string>& args, const CliRunOptions& options
   TempDir capture;
   const auto out_path = options.Stdout.value_or(capture / "stdout");
   const auto err_path = capture / "stderr";
-  std::vector<std::string> words{TOLKA_CLI_PATH};
+  std::vector<std::string> words{options.Program ? options.Program->string() : TOLKA_CLI_PATH};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());

@@ -16,6 +16,7 @@ struct CliRun {
 };
 
 struct CliRunOptions {
+  std::optional<std::filesystem::path> Program;  // else TOLKA_CLI_PATH
   std::optional<std::filesystem::path> WorkingDirectory;
   std::optional<std::filesystem::path> Stdin;   // else /dev/null
   std::optional<std::filesystem::path> Stdout;  // else captured

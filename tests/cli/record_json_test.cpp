@@ -149,7 +149,7 @@ TEST(RecordJson, FieldBoundariesAreAccepted) {
   for (int i = 0; i < 40; ++i) surname += "\xC3\xA4";
   const std::string json = R"({"slots": [{"slot": 35, "Surname": ")" + surname +
                            R"(", "SpecialWorkTopic": ")" + std::string(199, 't') +
-                           R"(", "StatusWord": 65535, "Salutation": 0}]})";
+                           R"(", "StatusWord": 65535, "Salutation": -0}]})";
   core::StudentTable table = InitialisedTable();
   const JsonErrors errors = ApplyTableJson(ParseJsonText(json, "t.json"), table);
   ASSERT_TRUE(errors.empty()) << errors[0];
