@@ -60,8 +60,8 @@ struct IntroPhaseValues {
 };
 
 struct CourseChoiceValues {
-  Choice Subject;                                  // "Fach"
-  CheckState ExamSubject = CheckState::Unchecked;  // "Prüfung"
+  Choice Subject;                                     // "Fach"
+  CheckState ExamSubject = CheckState::Unchecked;     // "Prüfung"
   CheckState AdvancedCourse = CheckState::Unchecked;  // "LK" / "ZLK"
 };
 
@@ -161,7 +161,7 @@ struct EditorLabels {
 
 // The fixed texts of the rows (ASCII only, so the same in every code page).
 inline constexpr std::array<const char*, kEditorCourseRows> kCourseChoiceLabels = {
-    "a:  LK1", "b:  LK2", "c:  GK1", "d:  GK2", "e:  GK3", "f:   GK4", "g:  GK5",
+    "a:  LK1", "b:  LK2",  "c:  GK1", "d:  GK2",  "e:  GK3", "f:   GK4", "g:  GK5",
     "h:  GK6", "i:   GK7", "k:  GK8", "l:   ZGK", "z1:",     "z2:"};
 // The points page's row captions before a record is shown.
 inline constexpr std::array<const char*, kEditorCourseRows> kResultRowCaptions = {

@@ -15,15 +15,16 @@ namespace tolka::app {
 // Maximal characters per edit box (the field's string[N]).
 namespace input_width {
 inline constexpr size_t kStudentId = core::record_width::kStudentId;  // "Kenn-Nummer:"
-inline constexpr size_t kName = core::record_width::kName;  // "Name:", "Vorname(n):"
+inline constexpr size_t kName = core::record_width::kName;            // "Name:", "Vorname(n):"
 inline constexpr size_t kBirthDate = core::record_width::kBirthDate;  // DD.MM.YYYY
-inline constexpr size_t kPlace = core::record_width::kPlace;  // "Geburtsort:", "wohnhaft in:", "MentorIn:"
+inline constexpr size_t kPlace =
+    core::record_width::kPlace;  // "Geburtsort:", "wohnhaft in:", "MentorIn:"
 inline constexpr size_t kPoints = core::record_width::kPoints;  // every points box
 inline constexpr size_t kMark = core::record_width::kMark;      // introductory-phase marks
 // Free texts: the char[N] arrays hold N - 1 bytes and the terminating zero;
 // a line break takes two of them (CR LF).
-inline constexpr size_t kSpecialWorkTopic = core::record_width::kSpecialWorkTopic - 1;  // 199
-inline constexpr size_t kInternalRemarks = core::record_width::kInternalRemarks - 1;    // 999
+inline constexpr size_t kSpecialWorkTopic = core::record_width::kSpecialWorkTopic - 1;      // 199
+inline constexpr size_t kInternalRemarks = core::record_width::kInternalRemarks - 1;        // 999
 inline constexpr size_t kCertificateRemarks = core::record_width::kCertificateRemarks - 1;  // 399
 }  // namespace input_width
 

@@ -37,7 +37,8 @@ ItemList GradeItems();
 // Catalogue lists. Entries are read in entry order and matched by their
 // flags only (no name lookup), so a name is listed as often as it occurs.
 // Each starts with "   - - -" as the no-choice entry.
-ItemList ReligionSubjectItems(const settings::SubjectCatalogue& catalogue);  // "Religion / Philosophie"
+ItemList ReligionSubjectItems(
+    const settings::SubjectCatalogue& catalogue);                     // "Religion / Philosophie"
 ItemList ScienceItems(const settings::SubjectCatalogue& catalogue);   // "Naturwissenschaft"
 ItemList LanguageItems(const settings::SubjectCatalogue& catalogue);  // "Fremdsprache"
 // The name of entry 0, then the names of entries 1..30 that are not
@@ -58,8 +59,8 @@ ItemList NameListItems(settings::NameListKind kind, const core::Directories& dir
 // Builds all ten lists. A name file that exists but cannot be read is
 // reported through `ui` (error icon, the I/O message) and its box gets the
 // missing-file items, so the editor is usable all the same.
-ItemLists BuildItemLists(const settings::SubjectCatalogue& catalogue,
-                         const core::Directories& dirs, core::Interaction& ui);
+ItemLists BuildItemLists(const settings::SubjectCatalogue& catalogue, const core::Directories& dirs,
+                         core::Interaction& ui);
 
 // After a list editor closed: reloads the affected list (and, for the project
 // courses, rebuilds the electives). Throws IoError with `lists` unchanged.

@@ -21,7 +21,9 @@ CheckState CheckOf(uint16_t flag) {
   return CheckState::Greyed;
 }
 
-bool IsNothingChosen(const std::string& text) { return text.empty() || text == core::kNothingChosen; }
+bool IsNothingChosen(const std::string& text) {
+  return text.empty() || text == core::kNothingChosen;
+}
 
 // The controls of `rec` as Show record fills them, before the template.
 EditorValues ValuesOf(const StudentRecord& rec) {
@@ -138,7 +140,7 @@ struct Storer {
   }
   void Free(std::string& field, const std::string& shown, size_t array_size) {
     const std::string text = FreeTextStored(shown, array_size - 1);
-    if (text != field) changed = true;
+    if (text != field.substr(0, field.find('\0'))) changed = true;
     field = text;
   }
 };
@@ -294,8 +296,8 @@ std::vector<std::string> StudentListLines(const core::StudentTable& table) {
   return lines;
 }
 
-EditorStep SelectStudent(AppState& state, const ItemLists& lists, size_t previous,
-                         size_t clicked, const EditorValues& values) {
+EditorStep SelectStudent(AppState& state, const ItemLists& lists, size_t previous, size_t clicked,
+                         const EditorValues& values) {
   core::StudentTable& table = state.Data.Table;
   StudentRecord& target = table.At(clicked);  // range check before anything is stored
   EditorStep step;

@@ -53,8 +53,8 @@ struct CourseWarning {
 std::string CourseWarningText(core::CourseChange change);
 
 struct TransferResult {
-  bool Transferred = false;  // false while the data are shown enciphered
-  bool Changed = false;      // something counted as a change (Modified is set)
+  bool Transferred = false;             // false while the data are shown enciphered
+  bool Changed = false;                 // something counted as a change (Modified is set)
   std::vector<CourseWarning> Warnings;  // in row order, one per affected row
 };
 
@@ -84,8 +84,8 @@ std::vector<std::string> StudentListLines(const core::StudentTable& table);
 
 // What an editor step leaves for the UI.
 struct EditorStep {
-  TransferResult Transfer;  // empty for "Daten verwerfen"
-  ShownRecord Shown;        // the current record shown afresh
+  TransferResult Transfer;                            // empty for "Daten verwerfen"
+  ShownRecord Shown;                                  // the current record shown afresh
   std::optional<std::vector<std::string>> ListLines;  // set when the list is rebuilt
   size_t Current = 0;  // the current student (and the new previous student)
 };
@@ -95,8 +95,8 @@ struct EditorStep {
 // slot `clicked` - 1 into the clicked record when its own is empty or
 // "   - - -", likewise `ClassName` (written into the record, Modified not
 // set); rebuild the list and show the clicked record.
-EditorStep SelectStudent(AppState& state, const ItemLists& lists, size_t previous,
-                         size_t clicked, const EditorValues& values);
+EditorStep SelectStudent(AppState& state, const ItemLists& lists, size_t previous, size_t clicked,
+                         const EditorValues& values);
 
 // Switching the editor page: transfer into the current record, show it again.
 EditorStep SwitchPage(AppState& state, const ItemLists& lists, size_t current,
