@@ -52,4 +52,8 @@ std::optional<core::PasswordDefinitionAnswer> CliInteraction::PasswordChangeDial
   return std::nullopt;
 }
 
+std::optional<core::SearchRequest> CliInteraction::SearchDialog(const core::SearchRequest&) {
+  return std::nullopt;
+}
+
 }  // namespace tolka::cli

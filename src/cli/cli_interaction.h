@@ -25,6 +25,7 @@ class CliInteraction : public core::Interaction {
   core::PasswordDefinitionAnswer PasswordDefinition() override;
   std::optional<std::string> SettingsPasswordDialog(core::SettingsPasswordKind) override;
   std::optional<core::PasswordDefinitionAnswer> PasswordChangeDialog() override;
+  std::optional<core::SearchRequest> SearchDialog(const core::SearchRequest&) override;
   void ShowProgress() override {}
   void ShowSavingWindow() override {}
 

@@ -42,6 +42,7 @@ TEST(CliInteraction, DialogsAreCancelledAndADemandedPasswordEndsTheCommand) {
   EXPECT_FALSE(ui.PasswordQuery().Ok);
   EXPECT_FALSE(ui.SettingsPasswordDialog(core::SettingsPasswordKind::ExamSettings));
   EXPECT_FALSE(ui.PasswordChangeDialog());
+  EXPECT_FALSE(ui.SearchDialog({}));
   // The definition dialog has no Cancel: a caller would ask forever.
   EXPECT_THROW(ui.PasswordDefinition(), UserError);
   EXPECT_EQ(ui.MessageCount(), 0);
