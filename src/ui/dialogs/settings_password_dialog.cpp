@@ -1,6 +1,8 @@
 #include "ui/dialogs/settings_password_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QTextDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -70,7 +72,16 @@ SettingsPasswordDialog::SettingsPasswordDialog(core::SettingsPasswordKind kind, 
     note->setReadOnly(true);
     note->setPlainText(note_lines.join(QLatin1Char('\n')));
     note->setFocusPolicy(Qt::NoFocus);
-    note->setMinimumSize(340, 130);
+    // The six lines as they are, each on its own line without wrapping.
+    note->setLineWrapMode(QPlainTextEdit::NoWrap);
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics metrics(note->font());
+    int widest = 0;
+    for (const QString& line : note_lines) widest = qMax(widest, metrics.horizontalAdvance(line));
+    const int frame = 2 * (note->frameWidth() + static_cast<int>(note->document()->documentMargin()));
+    note->setFixedSize(widest + frame + 8,
+                       static_cast<int>(note_lines.size()) * metrics.lineSpacing() + frame + 12);
     layout->addWidget(note);
   }
   auto* prompt = new QLabel(Prompt(kind), this);
