@@ -8,8 +8,8 @@ namespace tolka::core {
 namespace {
 // The built-in key K (string[15]). Files enciphered with another key cannot be
 // deciphered, so this value must never change.
-constexpr std::array<uint8_t, kPasswordCapacity> kKey = {0x54, 0xB3, 0x2E, 0x9A, 0x61, 0x0F, 0xC7, 0x38,
-                                                       0x7D, 0xE2, 0x15, 0x8C, 0x43, 0xF9, 0x26};
+constexpr std::array<uint8_t, kPasswordCapacity> kKey = {
+    0x54, 0xB3, 0x2E, 0x9A, 0x61, 0x0F, 0xC7, 0x38, 0x7D, 0xE2, 0x15, 0x8C, 0x43, 0xF9, 0x26};
 }  // namespace
 
 std::string ScramblePassword(const std::string& password) {

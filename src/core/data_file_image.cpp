@@ -25,8 +25,8 @@ StudentTable DecodeTable(const DataFileBlock& block) {
   CheckSize(block);
   StudentTable table;
   for (size_t i = 0; i < kSlotCount; ++i) {
-    table.At(i) = DecodeStudentRecord(std::span(block).subspan(i * record_layout::kRecordSize,
-                                                               record_layout::kRecordSize));
+    table.At(i) = DecodeStudentRecord(
+        std::span(block).subspan(i * record_layout::kRecordSize, record_layout::kRecordSize));
   }
   return table;
 }

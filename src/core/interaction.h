@@ -19,8 +19,8 @@ enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
 struct FileDialogRequest {
-  std::string Title;        // empty: the platform's default title
-  std::string Filter;       // e.g. "Abiturdaten SL (*.TLK)|*.TLK"
+  std::string Title;             // empty: the platform's default title
+  std::string Filter;            // e.g. "Abiturdaten SL (*.TLK)|*.TLK"
   std::string DefaultExtension;  // e.g. "TLK"
   std::filesystem::path InitialDirectory;
   std::string InitialName;  // pre-filled file name (save dialogs)

@@ -93,7 +93,8 @@ StudentRecord DecodeStudentRecord(ConstBytes bytes) {
   rec.InternalRemarks = GetCharArray(bytes, L::kInternalRemarks, W::kInternalRemarks);
   rec.CertificateRemarks = GetCharArray(bytes, L::kCertificateRemarks, W::kCertificateRemarks);
   for (size_t i = 0; i < kProjectCourseCount; ++i) {
-    rec.ProjectCourses[i] = r.Str(L::kProjectCourses + i * L::kProjectCourseSize, W::kProjectCourse);
+    rec.ProjectCourses[i] =
+        r.Str(L::kProjectCourses + i * L::kProjectCourseSize, W::kProjectCourse);
   }
   rec.ProjectCoursesHoldSpecialWork = r.U16(L::kProjectCoursesHoldSpecialWork);
   return rec;

@@ -49,7 +49,7 @@ inline constexpr size_t kSpecialWorkMentor = 2746;  // string[70]
 inline constexpr size_t kSpecialWorkCounts = 2818;  // flag; 2817 is a pad byte
 inline constexpr size_t kSpecialWorkDocPoints = 2820;
 inline constexpr size_t kSpecialWorkColloquiumPoints = 2823;
-inline constexpr size_t kSpecialWorkTotal = 2826;  // 2829 is a pad byte
+inline constexpr size_t kSpecialWorkTotal = 2826;    // 2829 is a pad byte
 inline constexpr size_t kInternalRemarks = 2830;     // char[1000]
 inline constexpr size_t kCertificateRemarks = 3830;  // char[400]
 inline constexpr size_t kProjectCourses = 4230;      // 4 x string[50]
@@ -100,8 +100,8 @@ inline constexpr size_t kClassName = 10;
 inline constexpr size_t kSubject = 30;
 inline constexpr size_t kPoints = 2;
 inline constexpr size_t kMark = 1;
-inline constexpr size_t kSpecialWorkTopic = 200;   // char[200], at most 199 characters
-inline constexpr size_t kInternalRemarks = 1000;   // char[1000]
+inline constexpr size_t kSpecialWorkTopic = 200;    // char[200], at most 199 characters
+inline constexpr size_t kInternalRemarks = 1000;    // char[1000]
 inline constexpr size_t kCertificateRemarks = 400;  // char[400]
 inline constexpr size_t kProjectCourse = 50;
 }  // namespace record_width
@@ -125,7 +125,7 @@ struct IntroPhaseRow {
 };
 
 struct CourseChoice {
-  std::string Subject;  // string[30] "Fach"
+  std::string Subject;          // string[30] "Fach"
   uint16_t ExamSubject = 0;     // column "Prüfung"
   uint16_t AdvancedCourse = 0;  // column "LK" / "ZLK"
 };

@@ -18,15 +18,15 @@ namespace tolka::print {
 
 namespace print_layout {
 inline constexpr size_t kMarginCount = 46;
-inline constexpr size_t kMargins = 0;             // 46 x i32, tenths of a millimetre
-inline constexpr size_t kFrameOption = 184;       // u16
-inline constexpr size_t kPrintMode = 186;         // u16 0..4
-inline constexpr size_t kNoSchoolName = 188;      // u16
-inline constexpr size_t kNoCertificateName = 190; // u16
-inline constexpr size_t kCompensatedFonts = 192;  // u16 "Kyocera-Problem ausgleichen"
-inline constexpr size_t kReservedWords = 194;     // 5 x u16
+inline constexpr size_t kMargins = 0;              // 46 x i32, tenths of a millimetre
+inline constexpr size_t kFrameOption = 184;        // u16
+inline constexpr size_t kPrintMode = 186;          // u16 0..4
+inline constexpr size_t kNoSchoolName = 188;       // u16
+inline constexpr size_t kNoCertificateName = 190;  // u16
+inline constexpr size_t kCompensatedFonts = 192;   // u16 "Kyocera-Problem ausgleichen"
+inline constexpr size_t kReservedWords = 194;      // 5 x u16
 inline constexpr size_t kReservedByte = 204;
-inline constexpr size_t kReservedTail = 205;      // 83 bytes, never set
+inline constexpr size_t kReservedTail = 205;  // 83 bytes, never set
 inline constexpr size_t kRecordSize = 288;
 inline constexpr size_t kOldRecordSize = 192;
 static_assert(kMargins + 4 * kMarginCount == kFrameOption);

@@ -49,10 +49,10 @@ inline constexpr size_t kFhrAdvancedPointsMax = 82;
 inline constexpr size_t kFhrBasicPointsMax = 84;
 inline constexpr size_t kExamSubjectMin = 86;
 inline constexpr size_t kExamSubjectMinWithSpecialWork = 88;
-inline constexpr size_t kDescription = 90;      // string[255]
-inline constexpr size_t kReservedWords = 346;   // 10 x u16, 0; 366..367 padding
-inline constexpr size_t kReservedReals = 368;   // 3 x f64, 1.0
-inline constexpr size_t kReservedTexts = 392;   // 5 x string[255], "-- frei --"
+inline constexpr size_t kDescription = 90;     // string[255]
+inline constexpr size_t kReservedWords = 346;  // 10 x u16, 0; 366..367 padding
+inline constexpr size_t kReservedReals = 368;  // 3 x f64, 1.0
+inline constexpr size_t kReservedTexts = 392;  // 5 x string[255], "-- frei --"
 inline constexpr size_t kRecordSize = 1672;
 static_assert(kDescription + 256 == kReservedWords);
 static_assert(kReservedTexts + 5 * 256 == kRecordSize);
@@ -71,11 +71,11 @@ struct ExamSettings {
   uint16_t AdvancedCourseCount = 2;
   uint16_t BasicExamCount = 2;
   uint16_t ExamSubjectCount = 4;
-  uint16_t MaxBasicCourses = 12;     // "maximale Anzahl GK's"
-  uint16_t MaxAdvancedCourses = 3;   // "maximale Anzahl LK's"
+  uint16_t MaxBasicCourses = 12;    // "maximale Anzahl GK's"
+  uint16_t MaxAdvancedCourses = 3;  // "maximale Anzahl LK's"
   uint16_t ProjectCourseCount = 3;
   uint16_t MaxExams = 4;
-  uint16_t MinWeeklyHours = 27;      // "Mindeststundenzahl für GK's und LK's pro Woche"
+  uint16_t MinWeeklyHours = 27;  // "Mindeststundenzahl für GK's und LK's pro Woche"
   double MinHoursArea1 = 7.0;
   double MinHoursArea2 = 5.0;
   double MinHoursArea3 = 5.5;
@@ -126,6 +126,32 @@ void SaveExamSettings(ExamSettings& settings, core::Directories& dirs, bool cent
 // next start.
 void RestoreDefaultExamSettings(ExamSettings& settings, core::Directories& dirs,
                                 bool central_settings);
+
+// The six edit fields of the window "Abitureinstellungen", as texts.
+struct ExamSettingsTexts {
+  std::string MinWeeklyHours;      // "Mindeststundenzahl für GK's und LK's pro Woche"
+  std::string MaxBasicCourses;     // "maximale Anzahl GK's"
+  std::string MaxAdvancedCourses;  // "maximale Anzahl LK's"
+  std::string MinHoursArea1;       // "Mindeststundenanzahl Aufgabenfeld 1"
+  std::string MinHoursArea2;       // "Mindeststundenanzahl Aufgabenfeld 2"
+  std::string MinHoursArea3;       // "Mindeststundenanzahl Aufgabenfeld 3"
+};
+
+// What the window shows: the counts as decimal integers, the hour minimums
+// fixed with one decimal and the decimal comma ("5,5").
+ExamSettingsTexts DisplayedTextsOf(const ExamSettings& settings);
+
+// "Speichern und Beenden" before the save: the counts as decimal integers in
+// 0..65535 ("'%s' ist kein gültiger Integerwert", "Fehler bei
+// Bereichsprüfung"), then the hour minimums as numbers with the decimal comma
+// ("'%s' ist kein gültiger Gleitkommawert"), in the order of the struct. A
+// failing field stops the take-over; the fields before it keep their new
+// values. Returns the message, empty on success (then the caller saves).
+std::string TakeOverExamSettings(ExamSettings& settings, const ExamSettingsTexts& texts);
+
+// `Description` as the save stamps it: school name and "; " cut together to
+// 52 characters, then `date_text`.
+std::string StampedDescription(const std::string& school_name, const std::string& date_text);
 
 // The short date of the platform for `Description`: "DD.MM.YYYY".
 std::string ShortDateToday();

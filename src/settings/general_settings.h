@@ -83,8 +83,8 @@ std::vector<uint8_t> EncodeGeneralSettings(const GeneralSettings& settings);
 // The load outcome the caller needs: where the record came from and the
 // message to show, if any.
 struct GeneralSettingsLoad {
-  ProtectedOptions Loaded;   // remembered state for the window
-  std::string Message;       // non-empty: show it (error icon)
+  ProtectedOptions Loaded;  // remembered state for the window
+  std::string Message;      // non-empty: show it (error icon)
 };
 
 // `LoadGeneralSettings` with its fall-back order: ABIEINST.DAT in the

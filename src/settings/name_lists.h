@@ -42,8 +42,17 @@ std::optional<std::vector<std::string>> ReadNameList(NameListKind kind,
 void SaveNameList(NameListKind kind, const core::Directories& dirs,
                   const std::vector<std::string>& entries);
 
+// The same after pointing the list directory at the program directory when
+// `central_lists` ("Projektkurs-, Klassen- u. Tutoren-Listen" under "zentrale
+// Verwaltung"), else at the data directory.
+std::vector<std::string> LoadNameList(NameListKind kind, core::Directories& dirs,
+                                      bool central_lists);
+void SaveNameList(NameListKind kind, core::Directories& dirs, bool central_lists,
+                  const std::vector<std::string>& entries);
+
 // The add button: appends `entry` unless it is empty or already present
-// (exact, case-sensitive). Returns whether it was added.
+// (exact, case-sensitive), or holds a line break (it would come back as two
+// entries). Returns whether it was added.
 bool AddNameListEntry(std::vector<std::string>& entries, const std::string& entry);
 
 }  // namespace tolka::settings

@@ -17,12 +17,12 @@
 namespace tolka::settings {
 
 namespace subject_layout {
-inline constexpr size_t kSubjectName = 0;  // string[30]
-inline constexpr size_t kDefined = 31;     // u8
-inline constexpr size_t kIntroPosition = 32;     // u16
-inline constexpr size_t kOneSemesterIntro = 34;  // u8; 35 padding
-inline constexpr size_t kIntroCategory = 36;     // u16
-inline constexpr size_t kSubjectArea = 38;       // u16
+inline constexpr size_t kSubjectName = 0;         // string[30]
+inline constexpr size_t kDefined = 31;            // u8
+inline constexpr size_t kIntroPosition = 32;      // u16
+inline constexpr size_t kOneSemesterIntro = 34;   // u8; 35 padding
+inline constexpr size_t kIntroCategory = 36;      // u16
+inline constexpr size_t kSubjectArea = 38;        // u16
 inline constexpr size_t kIsForeignLanguage = 40;  // u8 flags 40..48; 49 padding
 inline constexpr size_t kIsNaturalScience = 41;
 inline constexpr size_t kIsReligionPhilosophy = 42;
@@ -121,5 +121,39 @@ void LoadSubjectCatalogue(SubjectCatalogue& catalogue, core::Directories& dirs,
 // directory. Throws IoError; the old file stays as it was.
 void SaveSubjectCatalogue(const SubjectCatalogue& catalogue, core::Directories& dirs,
                           bool central_settings);
+
+// The displayed values of one entry in the window "Fächereinstellungen": the
+// name, the seven numeric edit fields as texts, the ten check boxes.
+struct SubjectEntryTexts {
+  std::string SubjectName;             // "Fachname"
+  std::string IntroPosition;           // "Position bei den Fächern der Einführungsphase"
+  std::string SubjectArea;             // "Aufgabenfeld"
+  std::string HoursAdvanced;           // "Stundenanzahl als Leistungskurs"
+  std::string HoursBasic;              // "Stundenanzahl als Grundkurs"
+  std::string CertificatePosition;     // "Zeugnisposition"
+  std::string IntroCategory;           // "Kategorie des Einführungsfach"
+  std::string CompetenceCourse;        // "Kompetenzkurs"
+  bool OneSemesterIntro = false;       // "einsemestrig in Einführungsphase"
+  bool AdvancedCourseAllowed = false;  // "kann Leistungskurs sein"
+  bool IsForeignLanguage = false;      // "Fremdsprache"
+  bool IsNaturalScience = false;       // "Naturwissenschaft"
+  bool IsReligionPhilosophy = false;   // "Religion / Philosophie"
+  bool IsArtMusic = false;             // "Kunst / Musik"
+  bool IsGerman = false;               // "Deutsch"
+  bool IsHistory = false;              // "Geschichte"
+  bool IsSocialScience = false;        // "Gesellschaftswissenschaft"
+  bool IsMathematics = false;          // "Mathematik"
+};
+
+// What the window shows for `entry` (numbers as decimal integers).
+SubjectEntryTexts DisplayedTextsOf(const SubjectEntry& entry);
+
+// Taking the displayed values over into `entry`: the name cut to 30
+// characters, then the numeric fields in the order above, each a decimal
+// integer in 0..65535, then the check boxes (1 or 0). A field that fails
+// stops the take-over with "'%s' ist kein gültiger Integerwert" (the field's
+// text) or "Fehler bei Bereichsprüfung"; what was taken over before it keeps
+// its new value. Returns the message, empty on success.
+std::string TakeOverSubjectEntry(SubjectEntry& entry, const SubjectEntryTexts& texts);
 
 }  // namespace tolka::settings

@@ -61,8 +61,8 @@ TEST(FileIo, FailedSaveLeavesTheOldFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root ignores directory permissions";
   TempDir dir;
   WriteAll(dir / "f", {1, 2, 3});
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                               std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   try {
     SaveFileAtomically(dir / "f", {9});
     FAIL();

@@ -14,8 +14,9 @@ namespace L = record_layout;
 
 IntroPhaseDefaults SampleDefaults() {
   IntroPhaseDefaults d;
-  const char* names[9] = {"Deutsch",  "Kunst und Gestaltung", "Musik",      "Geschichte", kNothingChosen,
-                          "Sozialkunde", "Geographie",        "Mathematik", "Sport"};
+  const char* names[9] = {"Deutsch",    "Kunst und Gestaltung", "Musik",
+                          "Geschichte", kNothingChosen,         "Sozialkunde",
+                          "Geographie", "Mathematik",           "Sport"};
   const bool one[9] = {false, true, true, false, false, true, true, false, false};
   for (size_t i = 0; i < 9; ++i) d[i] = {names[i], one[i]};
   return d;
@@ -33,21 +34,21 @@ TEST(StudentRecord, InitialValuesStandAtTheirOffsets) {
   EXPECT_EQ(ShortAt(bytes, 251), kNothingChosen);
   EXPECT_EQ(ShortAt(bytes, 262), kNothingChosen);
   EXPECT_EQ(ShortAt(bytes, 303), kNothingChosen);
-  EXPECT_EQ(ShortAt(bytes, 344), kNothingChosen);       // language 1 subject
-  EXPECT_EQ(ShortAt(bytes, 344 + 31), "--");            // FromGrade
-  EXPECT_EQ(ShortAt(bytes, 344 + 3 * 37 + 34), "--");   // language 4 ToGrade
-  EXPECT_EQ(ShortAt(bytes, 498), "Deutsch");            // intro row 0
-  EXPECT_EQ(ShortAt(bytes, 498 + 35 + 33), "#");        // row 1 Mark2
-  EXPECT_EQ(ShortAt(bytes, 498 + 3 * 35 + 33), "-");    // row 3 Mark2
+  EXPECT_EQ(ShortAt(bytes, 344), kNothingChosen);      // language 1 subject
+  EXPECT_EQ(ShortAt(bytes, 344 + 31), "--");           // FromGrade
+  EXPECT_EQ(ShortAt(bytes, 344 + 3 * 37 + 34), "--");  // language 4 ToGrade
+  EXPECT_EQ(ShortAt(bytes, 498), "Deutsch");           // intro row 0
+  EXPECT_EQ(ShortAt(bytes, 498 + 35 + 33), "#");       // row 1 Mark2
+  EXPECT_EQ(ShortAt(bytes, 498 + 3 * 35 + 33), "-");   // row 3 Mark2
   EXPECT_EQ(ShortAt(bytes, 498 + 4 * 35), kNothingChosen);
   EXPECT_EQ(ShortAt(bytes, 498 + 16 * 35 + 31), "-");
-  EXPECT_EQ(bytes[1106 + 32], 1);                       // row a ExamSubject
-  EXPECT_EQ(bytes[1106 + 34], 1);                       // row a AdvancedCourse
-  EXPECT_EQ(bytes[1106 + 36 + 32], 1);                  // row b
-  EXPECT_EQ(bytes[1106 + 2 * 36 + 32], 0);              // row c
-  EXPECT_EQ(ShortAt(bytes, 1646), kNothingChosen);      // SubjectCopy
-  EXPECT_EQ(ShortAt(bytes, 1646 + 40), "--");           // Sem.4
-  EXPECT_EQ(ShortAt(bytes, 1646 + 14 * 60 + 46), "--"); // last row oral
+  EXPECT_EQ(bytes[1106 + 32], 1);                        // row a ExamSubject
+  EXPECT_EQ(bytes[1106 + 34], 1);                        // row a AdvancedCourse
+  EXPECT_EQ(bytes[1106 + 36 + 32], 1);                   // row b
+  EXPECT_EQ(bytes[1106 + 2 * 36 + 32], 0);               // row c
+  EXPECT_EQ(ShortAt(bytes, 1646), kNothingChosen);       // SubjectCopy
+  EXPECT_EQ(ShortAt(bytes, 1646 + 40), "--");            // Sem.4
+  EXPECT_EQ(ShortAt(bytes, 1646 + 14 * 60 + 46), "--");  // last row oral
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[2546]), 8), kNothingChosen);
   EXPECT_EQ(bytes[2546 + 8], 0);
   EXPECT_EQ(ShortAt(bytes, 2820), "--");

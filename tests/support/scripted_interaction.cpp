@@ -8,9 +8,15 @@ namespace tolka::test {
 
 namespace {
 const char* KindName(int kind) {
-  static const char* names[] = {"ask",        "open dialog",       "save dialog",
-                                "password query", "password definition", "settings password",
-                                "password change", "progress",      "saving window"};
+  static const char* names[] = {"ask",
+                                "open dialog",
+                                "save dialog",
+                                "password query",
+                                "password definition",
+                                "settings password",
+                                "password change",
+                                "progress",
+                                "saving window"};
   return names[kind];
 }
 }  // namespace
@@ -99,8 +105,8 @@ std::optional<ScriptedInteraction::Step> ScriptedInteraction::Take(Kind kind,
   Step step = steps_.front();
   if (step.kind != kind) {
     ADD_FAILURE() << "expected " << KindName(static_cast<int>(step.kind)) << " "
-                  << core::Cp1252ToUtf8(step.text) << ", got "
-                  << KindName(static_cast<int>(kind)) << ": " << core::Cp1252ToUtf8(what);
+                  << core::Cp1252ToUtf8(step.text) << ", got " << KindName(static_cast<int>(kind))
+                  << ": " << core::Cp1252ToUtf8(what);
     return std::nullopt;
   }
   steps_.pop_front();

@@ -54,7 +54,15 @@ class ScriptedInteraction : public core::Interaction {
 
  private:
   enum class Kind {
-    Ask, Open, Save, Query, Definition, SettingsPassword, Change, Progress, Saving
+    Ask,
+    Open,
+    Save,
+    Query,
+    Definition,
+    SettingsPassword,
+    Change,
+    Progress,
+    Saving
   };
   struct Step {
     explicit Step(Kind k) : kind(k) {}

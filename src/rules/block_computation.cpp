@@ -1,0 +1,3 @@
+#include "rules/block_computation.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

@@ -1,0 +1,3 @@
+#include "rules/check_item_table.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

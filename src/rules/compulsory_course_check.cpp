@@ -1,0 +1,3 @@
+#include "rules/compulsory_course_check.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

@@ -1,0 +1,3 @@
+#include "rules/course_crediting.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

@@ -1,0 +1,3 @@
+#include "rules/exam_slots.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

@@ -1,0 +1,3 @@
+#include "rules/exam_subject_check.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

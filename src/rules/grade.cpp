@@ -1,0 +1,3 @@
+#include "rules/grade.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

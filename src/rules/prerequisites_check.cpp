@@ -1,0 +1,3 @@
+#include "rules/prerequisites_check.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

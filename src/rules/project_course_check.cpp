@@ -1,0 +1,3 @@
+#include "rules/project_course_check.h"
+
+namespace tolka::rules {}  // namespace tolka::rules

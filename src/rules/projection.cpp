@@ -1,0 +1,3 @@
+#include "rules/projection.h"
+
+namespace tolka::rules {}  // namespace tolka::rules
