@@ -169,7 +169,7 @@ void MainWindow::ShowState() {
     current_student_ = 0;
   }
   list_panel_->Rebuild(state_.Data.Table, current_student_);
-  file_field_->setText(file_command_run_ ? FromCore(state_.Data.CurrentFileName)
+  file_field_->setText(file_command_run_ ? FileNameToQString(state_.Data.CurrentFileName)
                                          : QStringLiteral("aktuelle (leere) Datei"));
   modified_box_->setVisible(state_.Data.Modified);
 }

@@ -72,7 +72,7 @@ void ConfigureFileDialog(QFileDialog& dialog, const core::FileDialogRequest& req
   if (!request.InitialDirectory.empty()) {
     dialog.setDirectory(PathToQString(request.InitialDirectory));
   }
-  if (!request.InitialName.empty()) dialog.selectFile(FromCore(request.InitialName));
+  if (!request.InitialName.empty()) dialog.selectFile(FileNameToQString(request.InitialName));
 }
 
 QtInteraction::QtInteraction(QWidget* parent)

@@ -47,6 +47,10 @@ QString PathToQString(const std::filesystem::path& path) {
   return QFile::decodeName(QByteArray::fromStdString(path.native()));
 }
 
+QString FileNameToQString(const std::string& native_name) {
+  return QFile::decodeName(QByteArray::fromStdString(native_name));
+}
+
 std::filesystem::path QStringToPath(const QString& text) {
   return std::filesystem::path(QFile::encodeName(text).toStdString());
 }

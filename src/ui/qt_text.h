@@ -38,4 +38,8 @@ std::optional<std::string> TypedTextToCore(QWidget* parent, const QString& text)
 QString PathToQString(const std::filesystem::path& path);
 std::filesystem::path QStringToPath(const QString& text);
 
+// A file name kept as a string of native path bytes (the current file name,
+// the name that pre-fills the save dialog).
+QString FileNameToQString(const std::string& native_name);
+
 }  // namespace tolka::ui

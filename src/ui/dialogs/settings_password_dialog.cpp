@@ -2,11 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QTextDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "ui/qt_text.h"
@@ -79,7 +79,8 @@ SettingsPasswordDialog::SettingsPasswordDialog(core::SettingsPasswordKind kind, 
     const QFontMetrics metrics(note->font());
     int widest = 0;
     for (const QString& line : note_lines) widest = qMax(widest, metrics.horizontalAdvance(line));
-    const int frame = 2 * (note->frameWidth() + static_cast<int>(note->document()->documentMargin()));
+    const int frame =
+        2 * (note->frameWidth() + static_cast<int>(note->document()->documentMargin()));
     note->setFixedSize(widest + frame + 8,
                        static_cast<int>(note_lines.size()) * metrics.lineSpacing() + frame + 12);
     layout->addWidget(note);
