@@ -15,6 +15,7 @@
 #include "core/cp1252.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "ui/modal_driver.h"
 
 namespace tolka::ui {
 namespace {

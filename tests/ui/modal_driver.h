@@ -13,6 +13,12 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <ostream>
+
+// Failing comparisons of Qt texts print the text, not its UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace tolka::test {
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "support/temp_dir.h"
 #include "ui/modal_driver.h"
@@ -67,6 +70,35 @@ TEST(FileDialog, OpenDialogWantsAnExistingFile) {
   EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
   EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
   EXPECT_FALSE(dialog.filter().testFlag(QDir::CaseSensitive));
+}
+
+// The open dialog lists data files whatever the case of their extension.
+TEST(FileDialog, OpenDialogListsTlkFilesOfEitherCase) {
+  test::TempDir dir;
+  for (const char* name : {"gross.TLK", "klein.tlk", "Gemischt.Tlk", "andere.txt", "x.TLK.BAK"}) {
+    test::WriteAll(dir / name, {1});
+  }
+  QFileDialog dialog;
+  ConfigureFileDialog(dialog, DataFileRequest(dir.path()), false);
+  auto* model = dialog.findChild<QFileSystemModel*>();
+  ASSERT_NE(model, nullptr);
+  QEventLoop loop;
+  QObject::connect(model, &QFileSystemModel::directoryLoaded, &loop, &QEventLoop::quit);
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);  // never hang
+  dialog.show();
+  loop.exec();
+  // Files that the filter hides are still counted until the sort has run.
+  QApplication::processEvents();
+  const QModelIndex root = model->index(PathToQString(dir.path()));
+  QStringList listed;
+  for (int row = 0; row < model->rowCount(root); ++row) {
+    const QModelIndex index = model->index(row, 0, root);
+    if (model->flags(index).testFlag(Qt::ItemIsEnabled)) listed << model->fileName(index);
+  }
+  listed.sort();
+  EXPECT_EQ(listed, (QStringList{QStringLiteral("Gemischt.Tlk"), QStringLiteral("gross.TLK"),
+                                 QStringLiteral("klein.tlk")}));
+  dialog.hide();
 }
 
 // The real save dialog: a name typed without extension comes back with
