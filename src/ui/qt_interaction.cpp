@@ -8,6 +8,7 @@
 #include "ui/dialogs/password_definition_dialog.h"
 #include "ui/dialogs/password_query_dialog.h"
 #include "ui/dialogs/progress_dialog.h"
+#include "ui/dialogs/search_dialog.h"
 #include "ui/dialogs/settings_password_dialog.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
@@ -86,6 +87,7 @@ QtInteraction::QtInteraction(QWidget* parent)
       subject_password_(
           new ui::SettingsPasswordDialog(core::SettingsPasswordKind::SubjectSettings, parent)),
       change_(new ui::PasswordChangeDialog(parent)),
+      search_(new ui::SearchDialog(parent)),
       progress_(new ProgressDialog(ProgressDialog::SettingsSaved(), parent)),
       saving_(new ProgressDialog(ProgressDialog::DataFileSaved(), parent)) {}
 
@@ -131,6 +133,10 @@ std::optional<std::string> QtInteraction::SettingsPasswordDialog(core::SettingsP
 
 std::optional<core::PasswordDefinitionAnswer> QtInteraction::PasswordChangeDialog() {
   return change_->Run();
+}
+
+std::optional<core::SearchRequest> QtInteraction::SearchDialog(const core::SearchRequest& last) {
+  return search_->Run(last);
 }
 
 void QtInteraction::ShowProgress() { progress_->Run(); }

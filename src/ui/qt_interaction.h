@@ -20,6 +20,7 @@ class PasswordDefinitionDialog;
 class SettingsPasswordDialog;
 class PasswordChangeDialog;
 class ProgressDialog;
+class SearchDialog;
 
 // A Delphi-style filter ("Abiturdaten SL (*.TLK)|*.TLK", pairs of description
 // and patterns separated by "|", patterns separated by ";") as Qt name
@@ -53,6 +54,7 @@ class QtInteraction : public core::Interaction {
   core::PasswordDefinitionAnswer PasswordDefinition() override;
   std::optional<std::string> SettingsPasswordDialog(core::SettingsPasswordKind kind) override;
   std::optional<core::PasswordDefinitionAnswer> PasswordChangeDialog() override;
+  std::optional<core::SearchRequest> SearchDialog(const core::SearchRequest& last) override;
   void ShowProgress() override;
   void ShowSavingWindow() override;
 
@@ -68,6 +70,7 @@ class QtInteraction : public core::Interaction {
   ui::SettingsPasswordDialog* exam_password_;
   ui::SettingsPasswordDialog* subject_password_;
   ui::PasswordChangeDialog* change_;
+  ui::SearchDialog* search_;
   ProgressDialog* progress_;
   ProgressDialog* saving_;
 };

@@ -13,6 +13,7 @@
 #include "ui/dialogs/password_definition_dialog.h"
 #include "ui/dialogs/password_query_dialog.h"
 #include "ui/dialogs/progress_dialog.h"
+#include "ui/dialogs/search_dialog.h"
 #include "ui/dialogs/settings_password_dialog.h"
 #include "ui/modal_driver.h"
 
@@ -251,6 +252,52 @@ TEST(PasswordChangeDialog, OkGivesBothTextsCancelNothing) {
   EXPECT_EQ(answer->Second, "neu2");
   WhenModal<PasswordChangeDialog>([](PasswordChangeDialog* d) { Click(d, "CancelButton"); });
   EXPECT_FALSE(dialog.Run().has_value());
+}
+
+TEST(SearchDialog, ShowsTheLastSearchAndReturnsTheNewOne) {
+  QWidget host;
+  SearchDialog dialog(&host);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Suchen ..."));
+  EXPECT_TRUE(HasLabel(dialog, QStringLiteral("Suchtext:")));
+
+  core::SearchRequest last;
+  last.Text = "M\xFCller";
+  last.Field = core::SearchField::GivenNames;
+  last.Kind = core::MatchKind::Part;
+  QString shown_text;
+  bool given_checked = false;
+  bool part_checked = false;
+  WhenModal<SearchDialog>([&](SearchDialog* d) {
+    shown_text = d->findChild<QLineEdit*>(QStringLiteral("SearchEdit"))->text();
+    given_checked = test::Child<QRadioButton>(d, "FieldGivenNames")->isChecked();
+    part_checked = test::Child<QRadioButton>(d, "MatchPart")->isChecked();
+    Type(d, "SearchEdit", QStringLiteral("Jörg"));
+    test::Child<QRadioButton>(d, "FieldSurname")->setChecked(true);
+    test::Child<QRadioButton>(d, "MatchWhole")->setChecked(true);
+    Click(d, "OkButton");
+  });
+  const auto request = dialog.Run(last);
+  EXPECT_EQ(shown_text, QStringLiteral("Müller"));
+  EXPECT_TRUE(given_checked);
+  EXPECT_TRUE(part_checked);
+  ASSERT_TRUE(request.has_value());
+  EXPECT_EQ(request->Text, "J\xF6rg");
+  EXPECT_EQ(request->Field, core::SearchField::Surname);
+  EXPECT_EQ(request->Kind, core::MatchKind::Whole);
+
+  // The first search: "Name" and "volle Übereinstimmung"; at most 40
+  // characters; Abbrechen gives nothing.
+  WhenModal<SearchDialog>([](SearchDialog* d) {
+    d->findChild<QLineEdit*>(QStringLiteral("SearchEdit"))->insert(QString(50, QLatin1Char('x')));
+    Click(d, "OkButton");
+  });
+  const auto first = dialog.Run(core::SearchRequest{});
+  ASSERT_TRUE(first.has_value());
+  EXPECT_EQ(first->Text, std::string(40, 'x'));
+  EXPECT_EQ(first->Field, core::SearchField::Surname);
+  EXPECT_EQ(first->Kind, core::MatchKind::Whole);
+  WhenModal<SearchDialog>([](SearchDialog* d) { Click(d, "CancelButton"); });
+  EXPECT_FALSE(dialog.Run(last).has_value());
 }
 
 TEST(ProgressDialog, PacesAndClosesItself) {
