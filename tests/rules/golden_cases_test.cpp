@@ -268,6 +268,7 @@ TEST(RunCommand, WrongArgumentsAreTheUsersToMend) {
                                              {"x", "exam-result"},
                                              {"0", "abitur"},
                                              {"0", "Kurseinwahl"},
+                                             {"0", "exam-result", "--write=ja"},
                                              {"0"}}) {
     const CliRun run = file.Run(args);
     EXPECT_EQ(run.ExitCode, 1) << args.size() << " " << run.Err;
