@@ -293,10 +293,10 @@ FinishAction DecideFinish(FinishKind kind, const CheckResultList& marks,
 }
 
 std::string SuccessMessage(const std::string& prefix, const core::StudentRecord& student) {
-  const bool ends_in_break = !prefix.empty() && prefix.back() == '\r';
-  return prefix + StudentName(student) +
-         (ends_in_break ? "erfolgte fehler- und hinweisfrei!!!"
-                        : " erfolgte fehler- und hinweisfrei!!!");
+  // After a prefix that ends in a line break the name begins the second
+  // line; it is still followed by a blank ("Anna erfolgte ..."), never run
+  // into the verb.
+  return prefix + StudentName(student) + " erfolgte fehler- und hinweisfrei!!!";
 }
 
 PipelineOutcome RunPipeline(PipelineContext& ctx, core::StudentTable& table, size_t index,

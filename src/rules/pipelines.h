@@ -166,8 +166,8 @@ FinishAction DecideFinish(FinishKind kind, const CheckResultList& marks,
                           uint16_t ignore_exam_hints);
 
 // The Finish A text: prefix, `Surname`, ", ", `GivenNames`, then
-// " erfolgte fehler- und hinweisfrei!!!"; after a prefix that ends in a line
-// break the name is followed by "erfolgte fehler- und hinweisfrei!!!".
+// " erfolgte fehler- und hinweisfrei!!!" (also after the two prefixes that
+// end in a line break).
 std::string SuccessMessage(const std::string& prefix, const core::StudentRecord& student);
 
 }  // namespace tolka::rules

@@ -314,7 +314,7 @@ TEST(PipelineFinish, SuccessMessageWithAndWithoutLineBreak) {
   EXPECT_EQ(SuccessMessage("Kurseinwahl von: ", s),
             "Kurseinwahl von: Muster, Anna erfolgte fehler- und hinweisfrei!!!");
   EXPECT_EQ(SuccessMessage("Wahl der Prüfungsfächer für:\r", s),
-            "Wahl der Prüfungsfächer für:\rMuster, Annaerfolgte fehler- und hinweisfrei!!!");
+            "Wahl der Prüfungsfächer für:\rMuster, Anna erfolgte fehler- und hinweisfrei!!!");
 }
 
 // ---------------------------------------------------------------------------
@@ -369,7 +369,7 @@ TEST_F(PipelineRun, TheCleanStudentPassesEveryCommandThatShowsAMessage) {
   EXPECT_EQ(Run("course-choice").Message,
             "Kurseinwahl von: Muster, Anna erfolgte fehler- und hinweisfrei!!!");
   EXPECT_EQ(Run("registration").Message,
-            "Anmeldung zur Abitur-Prüfung von:\rMuster, Annaerfolgte fehler- und hinweisfrei!!!");
+            "Anmeldung zur Abitur-Prüfung von:\rMuster, Anna erfolgte fehler- und hinweisfrei!!!");
 }
 
 TEST_F(PipelineRun, TheCleanStudentsExamResult) {
