@@ -5,6 +5,7 @@
 
 #include "app/data_session.h"
 #include "core/directories.h"
+#include "core/record_list_operations.h"
 #include "print/print_settings.h"
 #include "settings/exam_settings.h"
 #include "settings/general_settings.h"
@@ -22,6 +23,7 @@ struct AppState {
   settings::ExamSettings Exam;
   settings::SchoolData School;
   DataSession Data;
+  core::RecordListState RecordList;  // clipboard and search state
 
   bool CentralSettings() const { return General.CentralSettings == 1; }
   bool CentralLists() const { return General.CentralLists == 1; }

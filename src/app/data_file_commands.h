@@ -12,7 +12,10 @@ namespace tolka::app {
 
 bool NewData(AppState& state, core::Interaction& ui);
 bool OpenData(AppState& state, core::Interaction& ui);
-// Opens `path` without the open dialog (the command-line tool, tests).
+// Opens `path` without the open dialog (the command-line tool, tests): the
+// unsaved-changes question, then Open from reading the file on. Returns true
+// once the file is the current file, also when its data are shown enciphered
+// (wrong or no password: `Data.ShownEnciphered`).
 bool OpenDataFile(AppState& state, core::Interaction& ui, const std::filesystem::path& path);
 bool SaveData(AppState& state, core::Interaction& ui);
 bool SaveDataAs(AppState& state, core::Interaction& ui);

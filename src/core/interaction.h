@@ -6,6 +6,7 @@
 // message is a line break.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -41,6 +42,18 @@ struct PasswordDefinitionAnswer {
   std::string Second;
 };
 
+// What the search dialog "Suchen ..." returns on OK: the "Suchtext:" (cut to
+// 40 characters), the "Suchbereich" ("Vorname" or "Name") and the
+// "Such-Option" ("volle Übereinstimmung" or "teilweise Übereinstimmung").
+enum class SearchField { GivenNames, Surname };
+enum class MatchKind { Whole, Part };
+inline constexpr size_t kSearchTextCapacity = 40;
+struct SearchRequest {
+  std::string Text;
+  SearchField Field = SearchField::Surname;
+  MatchKind Kind = MatchKind::Whole;
+};
+
 // The three settings-password dialogs "Zugangskontrolle für
 // Konfigurationsbereich" (configuration, exam settings, subject settings).
 enum class SettingsPasswordKind { Configuration, ExamSettings, SubjectSettings };
@@ -65,6 +78,10 @@ class Interaction {
   virtual std::optional<std::string> SettingsPasswordDialog(SettingsPasswordKind kind) = 0;
   // "Konfigurationspasswort ändern ...": the two typed texts on OK.
   virtual std::optional<PasswordDefinitionAnswer> PasswordChangeDialog() = 0;
+
+  // The search dialog "Suchen ...", showing `last` (the last search text and
+  // choices) when it opens: the request on OK, nothing on Abbrechen.
+  virtual std::optional<SearchRequest> SearchDialog(const SearchRequest& last) = 0;
 
   // The progress dialog "Speichern ..." that paces the user after a settings
   // file was written, and the saving window shown after a data file was

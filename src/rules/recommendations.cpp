@@ -131,7 +131,7 @@ void ComputeImprovementHints(const RuleContext& ctx, RuleWorkArea& area, bool be
     flags[10] = static_cast<uint16_t>(two);
     if (next != 0 || two != 0) flags[11] = 1;
   }
-  const ExamCounts counts = CountExamResults(area);
+  const ExamCounts counts = CountExamResults(ctx.Exam, area);
   if (counts.AdvancedReachingThreshold == 0) flags[5] = 1;
   if (counts.AdvancedReachingThreshold == 1 && counts.BasicReachingThreshold == 0) flags[6] = 1;
   if (!best_case && counts.OralExams > 3) flags[20] = static_cast<uint16_t>(counts.OralExams);

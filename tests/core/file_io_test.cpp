@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "core/io_error.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace tolka::core {
@@ -70,6 +71,24 @@ TEST(FileIo, FailedSaveLeavesTheOldFile) {
     EXPECT_STREQ(e.what(), kAccessDenied);
   }
   EXPECT_EQ(ReadAll(dir / "f"), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+TEST(FileIo, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
+  TempDir dir;
+  WriteAll(dir / "f", {1, 2, 3});
+  {
+    test::FileSizeLimit limit(10);  // the disk is "full" after 10 bytes
+    try {
+      SaveFileAtomically(dir / "f", std::vector<uint8_t>(100, 9));
+      FAIL();
+    } catch (const IoError& e) {
+      EXPECT_STREQ(e.what(), "E/A-Fehler 27");
+    }
+  }
+  EXPECT_EQ(ReadAll(dir / "f"), (std::vector<uint8_t>{1, 2, 3}));
+  size_t entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1u);
 }
 
 TEST(FileIo, SaveIntoAMissingDirectoryFails) {

@@ -15,6 +15,7 @@ const char* KindName(int kind) {
                                 "password definition",
                                 "settings password",
                                 "password change",
+                                "search dialog",
                                 "progress",
                                 "saving window"};
   return names[kind];
@@ -81,6 +82,14 @@ ScriptedInteraction& ScriptedInteraction::ExpectPasswordChange(
     std::optional<core::PasswordDefinitionAnswer> answer) {
   Step s(Kind::Change);
   s.change = std::move(answer);
+  steps_.push_back(s);
+  return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::ExpectSearchDialog(
+    std::optional<core::SearchRequest> answer) {
+  Step s(Kind::Search);
+  s.search = std::move(answer);
   steps_.push_back(s);
   return *this;
 }
@@ -173,6 +182,14 @@ std::optional<core::PasswordDefinitionAnswer> ScriptedInteraction::PasswordChang
   log_.push_back("change");
   auto step = Take(Kind::Change, "");
   return step ? step->change : std::nullopt;
+}
+
+std::optional<core::SearchRequest> ScriptedInteraction::SearchDialog(
+    const core::SearchRequest& last) {
+  log_.push_back("search");
+  searches_.push_back(last);
+  auto step = Take(Kind::Search, last.Text);
+  return step ? step->search : std::nullopt;
 }
 
 void ScriptedInteraction::ShowProgress() {

@@ -31,16 +31,22 @@ class ScriptedInteraction : public core::Interaction {
   ScriptedInteraction& ExpectSettingsPassword(core::SettingsPasswordKind kind,
                                               std::optional<std::string> answer);
   ScriptedInteraction& ExpectPasswordChange(std::optional<core::PasswordDefinitionAnswer> answer);
+  // Expect the search dialog; nothing means Abbrechen. The request it was
+  // opened with is kept in SearchRequests().
+  ScriptedInteraction& ExpectSearchDialog(std::optional<core::SearchRequest> answer);
   ScriptedInteraction& ExpectProgress();
   ScriptedInteraction& ExpectSavingWindow();
 
   // True when every expected step was taken.
   bool Done() const { return steps_.empty(); }
   // What was shown, in order: "ask:<text>", "open", "save", "query",
-  // "definition", "settings-password", "change", "progress", "saving".
+  // "definition", "settings-password", "change", "search", "progress",
+  // "saving".
   const std::vector<std::string>& Log() const { return log_; }
   // The file dialog requests as they were made.
   const std::vector<core::FileDialogRequest>& DialogRequests() const { return requests_; }
+  // What the search dialog was opened with, in order.
+  const std::vector<core::SearchRequest>& SearchRequests() const { return searches_; }
 
   core::Answer Ask(core::Icon icon, const std::string& text, core::Buttons buttons) override;
   std::optional<std::filesystem::path> OpenFileDialog(const core::FileDialogRequest& r) override;
@@ -49,6 +55,7 @@ class ScriptedInteraction : public core::Interaction {
   core::PasswordDefinitionAnswer PasswordDefinition() override;
   std::optional<std::string> SettingsPasswordDialog(core::SettingsPasswordKind kind) override;
   std::optional<core::PasswordDefinitionAnswer> PasswordChangeDialog() override;
+  std::optional<core::SearchRequest> SearchDialog(const core::SearchRequest& last) override;
   void ShowProgress() override;
   void ShowSavingWindow() override;
 
@@ -61,6 +68,7 @@ class ScriptedInteraction : public core::Interaction {
     Definition,
     SettingsPassword,
     Change,
+    Search,
     Progress,
     Saving
   };
@@ -76,12 +84,14 @@ class ScriptedInteraction : public core::Interaction {
     core::SettingsPasswordKind password_kind = core::SettingsPasswordKind::Configuration;
     std::optional<std::string> password;
     std::optional<core::PasswordDefinitionAnswer> change;
+    std::optional<core::SearchRequest> search;
   };
   std::optional<Step> Take(Kind kind, const std::string& what);
 
   std::deque<Step> steps_;
   std::vector<std::string> log_;
   std::vector<core::FileDialogRequest> requests_;
+  std::vector<core::SearchRequest> searches_;
 };
 
 }  // namespace tolka::test
