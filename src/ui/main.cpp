@@ -1,10 +1,32 @@
+// The desktop program: German texts whatever the system's locale, the
+// program directory beside the executable (or the user's data directory when
+// that is not writable), start-up of the program state, then the main window.
 #include <QApplication>
-#include <QMainWindow>
+#include <cstdio>
+
+#include "app/app_state.h"
+#include "app/startup.h"
+#include "core/directories.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+#include "ui/translations.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Tolka 3.1 für Windows"));
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tolka"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Tolka V.3.1."));
+  if (!tolka::ui::InstallGermanTranslations(application)) {
+    std::fprintf(stderr, "tolka: Qt's German translation (qtbase_de) was not found\n");
+  }
+
+  const std::filesystem::path program_dir = tolka::core::DefaultProgramDirectory(
+      tolka::ui::QStringToPath(QCoreApplication::applicationDirPath()));
+
+  tolka::app::AppState state;
+  // Created once with every dialog and reused until the program ends.
+  tolka::ui::MainWindow window(state);
+  tolka::app::StartUp(state, window.Interaction(), program_dir);
+  window.ShowState();
   window.show();
-  return app.exec();
+  return application.exec();
 }

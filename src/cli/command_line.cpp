@@ -1,0 +1,172 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <array>
+
+#include "cli/cli_error.h"
+#include "cli/terminal_text.h"
+
+namespace tolka::cli {
+
+namespace {
+
+enum class Option { ProgramDir, Password, Variant };
+
+struct CommandInfo {
+  const char* Name;
+  Command Which;
+  const char* Operands;  // for the message on a wrong count
+  size_t OperandCount;
+  std::vector<Option> Options;
+};
+
+const std::array<CommandInfo, 4>& Commands() {
+  static const std::array<CommandInfo, 4> commands = {{
+      {"new", Command::New, "DATEI.TLK", 1, {Option::ProgramDir, Option::Password}},
+      {"dump",
+       Command::Dump,
+       "DATEI.TLK",
+       1,
+       {Option::ProgramDir, Option::Password, Option::Variant}},
+      {"load", Command::Load, "JSON DATEI.TLK", 2, {Option::ProgramDir, Option::Password}},
+      {"school-passwords", Command::SchoolPasswords, "", 0, {Option::ProgramDir}},
+  }};
+  return commands;
+}
+
+std::optional<Option> OptionNamed(const std::string& name) {
+  if (name == "--program-dir") return Option::ProgramDir;
+  if (name == "--password") return Option::Password;
+  if (name == "--variant") return Option::Variant;
+  return std::nullopt;
+}
+
+struct GivenOption {
+  Option Which;
+  std::string Name;
+  std::string Value;
+};
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  const auto options_end = std::find(args.begin(), args.end(), "--");
+  if (std::any_of(args.begin(), options_end,
+                  [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+    line.Help = true;
+    return line;
+  }
+
+  std::vector<std::string> words;  // the command and its operands
+  std::vector<GivenOption> options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--") {
+      words.insert(words.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+      break;
+    }
+    if (arg.size() < 2 || arg[0] != '-') {  // "-" alone is an operand (standard input)
+      words.push_back(arg);
+      continue;
+    }
+    const size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const auto option = arg.rfind("--", 0) == 0 ? OptionNamed(name) : std::nullopt;
+    if (!option) throw UserError("Unbekannte Option: " + FromUtf8Lossy(name));
+    std::string value;
+    if (equals != std::string::npos) {
+      value = arg.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      throw UserError("Die Option " + name + " braucht einen Wert.");
+    }
+    for (const GivenOption& earlier : options) {
+      if (earlier.Which == *option)
+        throw UserError("Die Option " + name + " ist doppelt angegeben.");
+    }
+    options.push_back({*option, name, value});
+  }
+
+  if (words.empty()) throw UserError("Kein Befehl angegeben (tolka-cli --help zeigt die Befehle).");
+  const auto& commands = Commands();
+  const auto info = std::find_if(commands.begin(), commands.end(),
+                                 [&](const CommandInfo& c) { return words[0] == c.Name; });
+  if (info == commands.end()) {
+    throw UserError("Unbekannter Befehl: " + FromUtf8Lossy(words[0]) +
+                    " (tolka-cli --help zeigt die Befehle).");
+  }
+  line.Which = info->Which;
+  line.Operands.assign(words.begin() + 1, words.end());
+  if (line.Operands.size() != info->OperandCount) {
+    std::string usage = std::string("Aufruf: tolka-cli ") + info->Name;
+    if (info->OperandCount > 0) usage += std::string(" ") + info->Operands;
+    throw UserError(usage + " (" + std::to_string(info->OperandCount) + " Argument" +
+                    (info->OperandCount == 1 ? "" : "e") + " erwartet, " +
+                    std::to_string(line.Operands.size()) + " angegeben).");
+  }
+
+  for (const GivenOption& option : options) {
+    if (std::find(info->Options.begin(), info->Options.end(), option.Which) ==
+        info->Options.end()) {
+      throw UserError("Die Option " + option.Name + " gibt es beim Befehl " + info->Name +
+                      " nicht.");
+    }
+    switch (option.Which) {
+      case Option::ProgramDir:
+        if (option.Value.empty()) throw UserError("Die Option --program-dir braucht einen Wert.");
+        line.ProgramDir = std::filesystem::path(option.Value);
+        break;
+      case Option::Password:
+        line.Password = option.Value;
+        break;
+      case Option::Variant:
+        if (option.Value == "neu") {
+          line.Variant = core::CipherVariant::Neu;
+        } else if (option.Value == "alt") {
+          line.Variant = core::CipherVariant::Alt;
+        } else {
+          throw UserError("--variant: \"neu\" oder \"alt\" erwartet, nicht \"" +
+                          FromUtf8Lossy(option.Value) + "\".");
+        }
+        break;
+    }
+  }
+  return line;
+}
+
+std::string UsageText() {
+  return "Aufruf: tolka-cli [--program-dir VERZ] BEFEHL ...\r"
+         "\r"
+         "Befehle:\r"
+         "  new DATEI.TLK [--password P]\r"
+         "      legt eine Datendatei mit initialisierter Tabelle an, wie \"Neu\" und\r"
+         "      \"Speichern\" es tun; mit --password wird sie verschlüsselt.\r"
+         "  dump DATEI.TLK [--password P] [--variant neu|alt]\r"
+         "      gibt die Tabelle als JSON (UTF-8) aus: {\"protected\": ..., \"slots\": [36 "
+         "Plätze]}.\r"
+         "      Schreibt nichts, auch keine .BAK-Kopie.\r"
+         "  load JSON DATEI.TLK [--password P]\r"
+         "      schreibt eine Datendatei aus JSON derselben Form, ausgehend von einer\r"
+         "      initialisierten Tabelle; ein Platz-Objekt darf \"slot\": N (0..35) und\r"
+         "      beliebige Felder tragen. JSON \"-\" liest die Standardeingabe. Bei einem\r"
+         "      Fehler wird nichts geschrieben.\r"
+         "  school-passwords\r"
+         "      zeigt die Passwörter für die Abitur- und die Fächereinstellungen, die\r"
+         "      aus den Schuldaten (SCHULE.INI) abgeleitet werden.\r"
+         "\r"
+         "Optionen:\r"
+         "  --program-dir VERZ  Programmverzeichnis (Einstellungsdateien und Listen);\r"
+         "                      ohne die Option das Verzeichnis des Programms, wenn es\r"
+         "                      beschreibbar ist, sonst ~/.local/share/Tolka\r"
+         "  --password P        Daten-Passwort, 4 bis 15 Zeichen (längere werden nach\r"
+         "                      15 Zeichen abgeschnitten)\r"
+         "  --variant neu|alt   Verschlüsselungsart beim Lesen (Vorgabe: neu)\r"
+         "  --help              diese Hilfe\r"
+         "\r"
+         "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler (Meldung auf der\r"
+         "Standardfehlerausgabe), 2 bei einem internen Fehler.";
+}
+
+}  // namespace tolka::cli

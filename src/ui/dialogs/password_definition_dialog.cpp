@@ -1,0 +1,81 @@
+#include "ui/dialogs/password_definition_dialog.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/qt_text.h"
+
+namespace tolka::ui {
+
+PasswordDefinitionDialog::PasswordDefinitionDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName(QStringLiteral("PasswordDefinitionDialog"));
+  setWindowTitle(QStringLiteral("Festlegung des Daten-Passwortes"));
+  setModal(true);
+
+  auto* line1 = new QLabel(QStringLiteral("Bitte geben Sie zweimal  das Passwort"), this);
+  auto* line2 = new QLabel(QStringLiteral("für Ihre Daten ein!"), this);
+  first_ = new QLineEdit(this);
+  first_->setObjectName(QStringLiteral("FirstEdit"));
+  first_->setEchoMode(QLineEdit::Password);
+  second_ = new QLineEdit(this);
+  second_->setObjectName(QStringLiteral("SecondEdit"));
+  second_->setEchoMode(QLineEdit::Password);
+  line1->setBuddy(first_);
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName(QStringLiteral("OkButton"));
+  ok->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(line1);
+  layout->addWidget(line2);
+  layout->addWidget(first_);
+  layout->addWidget(second_);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  first_->setMinimumWidth(260);
+}
+
+void PasswordDefinitionDialog::accept() {
+  auto first = TypedTextToCore(this, first_->text());
+  if (!first) {
+    first_->setFocus();
+    first_->selectAll();
+    return;
+  }
+  auto second = TypedTextToCore(this, second_->text());
+  if (!second) {
+    second_->setFocus();
+    second_->selectAll();
+    return;
+  }
+  accepted_ = {std::move(*first), std::move(*second)};
+  QDialog::accept();
+}
+
+void PasswordDefinitionDialog::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+core::PasswordDefinitionAnswer PasswordDefinitionDialog::Run() {
+  first_->clear();
+  second_->clear();
+  accepted_ = {};
+  first_->setFocus();
+  exec();
+  core::PasswordDefinitionAnswer answer = std::move(accepted_);
+  accepted_ = {};
+  first_->clear();
+  second_->clear();
+  first_->setFocus();
+  return answer;
+}
+
+}  // namespace tolka::ui
+
+#include "moc_password_definition_dialog.cpp"

@@ -1,0 +1,223 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/data_file_commands.h"
+#include "core/io_error.h"
+#include "ui/qt_interaction.h"
+#include "ui/qt_text.h"
+#include "ui/student_list_panel.h"
+
+namespace tolka::ui {
+
+namespace {
+
+constexpr int kWindowWidth = 755;
+constexpr int kWindowHeight = 563;
+constexpr int kToolBarHeight = 33;
+constexpr int kHintFieldWidth = 350;
+constexpr int kFileFieldWidth = 200;
+
+QIcon ThemeIcon(const QString& name, QStyle::StandardPixmap fallback, const QWidget* widget) {
+  return QIcon::fromTheme(name, widget->style()->standardIcon(fallback));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : state_(state) {
+  setObjectName(QStringLiteral("TMainForm"));
+  setWindowTitle(QStringLiteral("Tolka 3.1 für Windows"));
+  if (interaction == nullptr) {
+    own_interaction_ = std::make_unique<QtInteraction>(this);
+    interaction = own_interaction_.get();
+  }
+  interaction_ = interaction;
+
+  auto* central = new QWidget(this);
+  auto* row = new QHBoxLayout(central);
+  list_panel_ = new StudentListPanel(central);
+  row->addWidget(list_panel_);
+  // The record editor takes the rest of the row.
+  row->addStretch(1);
+  setCentralWidget(central);
+  connect(list_panel_, &StudentListPanel::StudentSelected, this, &MainWindow::SelectStudent);
+
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusLine();
+
+  resize(kWindowWidth, kWindowHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  ShowState();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+  const auto add = [this, file](const QString& caption, const QString& hint,
+                                const QKeySequence& shortcut, void (MainWindow::*handler)()) {
+    QAction* action = file->addAction(caption);
+    action->setStatusTip(hint);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  add(QStringLiteral("&Neu"), QStringLiteral("Neue Datei erzeugen"),
+      QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::FileNew)
+      ->setObjectName(QStringLiteral("FileNew"));
+  add(QStringLiteral("Ö&ffnen..."), QStringLiteral("Existierende Datei öffnen"),
+      QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::FileOpen)
+      ->setObjectName(QStringLiteral("FileOpen"));
+  add(QStringLiteral("&Speichern"), QStringLiteral("Aktuelle Datei speichern"),
+      QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::FileSave)
+      ->setObjectName(QStringLiteral("FileSave"));
+  add(QStringLiteral("Speichern &unter..."),
+      QStringLiteral("Aktuelle Datei unter neuem Namen speichern"),
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::FileSaveAs)
+      ->setObjectName(QStringLiteral("FileSaveAs"));
+  file->addSeparator();
+  add(QStringLiteral("&Beenden"), QStringLiteral("Diese Anwendung beenden"),
+      QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::FileExit)
+      ->setObjectName(QStringLiteral("FileExit"));
+}
+
+void MainWindow::CreateToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("Werkzeugleiste"));
+  bar->setObjectName(QStringLiteral("ToolBar1"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->toggleViewAction()->setVisible(false);
+  bar->setFixedHeight(kToolBarHeight);
+  bar->setIconSize(QSize(20, 20));
+  setContextMenuPolicy(Qt::NoContextMenu);
+
+  // A tool button's hint is the text before "|" of its caption: tool tip
+  // and status line alike.
+  const auto add = [this, bar](const QString& hint, const QIcon& icon,
+                               void (MainWindow::*handler)()) {
+    QAction* action = bar->addAction(icon, hint);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  add(QStringLiteral("Neu"), ThemeIcon(QStringLiteral("document-new"), QStyle::SP_FileIcon, this),
+      &MainWindow::FileNew);
+  add(QStringLiteral("Öffnen"),
+      ThemeIcon(QStringLiteral("document-open"), QStyle::SP_DialogOpenButton, this),
+      &MainWindow::FileOpen);
+  add(QStringLiteral("Speichern"),
+      ThemeIcon(QStringLiteral("document-save"), QStyle::SP_DialogSaveButton, this),
+      &MainWindow::FileSave);
+
+  auto* spacer = new QWidget(bar);
+  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  bar->addWidget(spacer);
+  add(QStringLiteral("Beenden"),
+      ThemeIcon(QStringLiteral("application-exit"), QStyle::SP_DialogCloseButton, this),
+      &MainWindow::FileExit);
+
+  auto* box = new QFrame(bar);
+  box->setObjectName(QStringLiteral("ModifiedBox"));
+  box->setFixedSize(14, 14);
+  box->setStyleSheet(QStringLiteral("background-color: red; border: 1px solid #800000;"));
+  box->setToolTip(QStringLiteral("Die Daten wurden geändert."));
+  modified_box_ = bar->addWidget(box);
+}
+
+void MainWindow::CreateStatusLine() {
+  const auto field = [this](const QString& name, int width) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setFixedWidth(width);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusBar()->addWidget(label);
+    return label;
+  };
+  hint_field_ = field(QStringLiteral("HintField"), kHintFieldWidth);
+  file_field_ = field(QStringLiteral("FileNameField"), kFileFieldWidth);
+  statusBar()->setSizeGripEnabled(true);
+}
+
+bool MainWindow::event(QEvent* event) {
+  // Hints go to field 1, never over the file name as a temporary message.
+  if (event->type() == QEvent::StatusTip) {
+    hint_field_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+void MainWindow::ShowState() {
+  if (current_student_ < 0 || current_student_ >= static_cast<int>(core::kListCount)) {
+    current_student_ = 0;
+  }
+  list_panel_->Rebuild(state_.Data.Table, current_student_);
+  file_field_->setText(file_command_run_ ? FileNameToQString(state_.Data.CurrentFileName)
+                                         : QStringLiteral("aktuelle (leere) Datei"));
+  modified_box_->setVisible(state_.Data.Modified);
+}
+
+bool MainWindow::ModifiedBoxShown() const { return modified_box_->isVisible(); }
+
+QString MainWindow::FileNameField() const { return file_field_->text(); }
+
+QString MainWindow::HintField() const { return hint_field_->text(); }
+
+void MainWindow::SelectStudent(int index) { current_student_ = index; }
+
+void MainWindow::RunFileCommand(FileCommand command, bool show_first_student) {
+  try {
+    command(state_, *interaction_);
+    if (show_first_student) current_student_ = 0;
+  } catch (const tolka::IoError& error) {
+    interaction_->Tell(core::Icon::Error, error.what());
+  }
+  file_command_run_ = true;
+  ShowState();
+}
+
+void MainWindow::FileNew() { RunFileCommand(&app::NewData, true); }
+
+void MainWindow::FileOpen() { RunFileCommand(&app::OpenData, true); }
+
+void MainWindow::FileSave() { RunFileCommand(&app::SaveData, false); }
+
+void MainWindow::FileSaveAs() { RunFileCommand(&app::SaveDataAs, false); }
+
+void MainWindow::FileExit() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool may_close = false;
+  try {
+    may_close = app::LeaveProgram(state_, *interaction_);
+  } catch (const tolka::IoError& error) {
+    interaction_->Tell(core::Icon::Error, error.what());
+  }
+  ShowState();
+  if (may_close) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace tolka::ui
+
+#include "moc_main_window.cpp"

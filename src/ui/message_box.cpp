@@ -1,0 +1,66 @@
+#include "ui/message_box.h"
+
+#include <QAbstractButton>
+
+namespace tolka::ui {
+
+QMessageBox::Icon MessageBoxIcon(core::Icon icon) {
+  switch (icon) {
+    case core::Icon::Error:
+      return QMessageBox::Critical;
+    case core::Icon::Warning:
+      return QMessageBox::Warning;
+    case core::Icon::Information:
+      return QMessageBox::Information;
+    case core::Icon::Confirmation:
+      return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QString MessageBoxTitle(core::Icon icon) {
+  switch (icon) {
+    case core::Icon::Error:
+      return QStringLiteral("Fehler");
+    case core::Icon::Warning:
+      return QStringLiteral("Warnung");
+    case core::Icon::Information:
+      return QStringLiteral("Information");
+    case core::Icon::Confirmation:
+      return QStringLiteral("Bestätigung");
+  }
+  return {};
+}
+
+std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, const QString& text,
+                                              core::Buttons buttons) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setIcon(MessageBoxIcon(icon));
+  box->setWindowTitle(MessageBoxTitle(icon));
+  box->setTextFormat(Qt::PlainText);
+  box->setText(text);
+  if (buttons == core::Buttons::YesNo) {
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::No);
+  } else {
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Ok);
+  }
+  return box;
+}
+
+core::Answer AnswerFor(QMessageBox::StandardButton clicked, core::Buttons buttons) {
+  if (buttons == core::Buttons::Ok) return core::Answer::Ok;
+  return clicked == QMessageBox::Yes ? core::Answer::Yes : core::Answer::No;
+}
+
+core::Answer ShowMessageBox(QWidget* parent, core::Icon icon, const QString& text,
+                            core::Buttons buttons) {
+  const auto box = CreateMessageBox(parent, icon, text, buttons);
+  box->exec();
+  return AnswerFor(box->standardButton(box->clickedButton()), buttons);
+}
+
+}  // namespace tolka::ui

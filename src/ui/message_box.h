@@ -1,0 +1,32 @@
+// The modal message boxes of the program: the platform's four standard icons,
+// OK or Yes/No with the captions of Qt's German translation, and the core's
+// Windows-1252 text with "\r" shown as a line break.
+#pragma once
+
+#include <QMessageBox>
+#include <memory>
+#include <string>
+
+#include "core/interaction.h"
+
+namespace tolka::ui {
+
+QMessageBox::Icon MessageBoxIcon(core::Icon icon);
+
+// The box's caption: "Fehler", "Warnung", "Information" or "Bestätigung".
+QString MessageBoxTitle(core::Icon icon);
+
+// A box ready for exec(): OK, or Yes/No with Yes as the default button and
+// No as the answer to Escape.
+std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, const QString& text,
+                                              core::Buttons buttons);
+
+// The answer for the button that closed the box: Yes and No as clicked, OK
+// for a box with OK only; a Yes/No box closed any other way answers No.
+core::Answer AnswerFor(QMessageBox::StandardButton clicked, core::Buttons buttons);
+
+// Shows the box modally and returns the answer.
+core::Answer ShowMessageBox(QWidget* parent, core::Icon icon, const QString& text,
+                            core::Buttons buttons);
+
+}  // namespace tolka::ui

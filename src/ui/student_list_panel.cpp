@@ -1,0 +1,43 @@
+#include "ui/student_list_panel.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "ui/qt_text.h"
+
+namespace tolka::ui {
+
+StudentListPanel::StudentListPanel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("StudentListPanel"));
+  auto* label = new QLabel(QStringLiteral("Schüler-Liste:"), this);
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("StudentList"));
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setFixedWidth(153);
+  list_->setUniformItemSizes(true);
+  label->setBuddy(list_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(label);
+  layout->addWidget(list_, 1);
+
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) Q_EMIT StudentSelected(row);
+  });
+}
+
+void StudentListPanel::Rebuild(const core::StudentTable& table, int current) {
+  const QSignalBlocker blocker(list_);
+  list_->clear();
+  for (size_t slot = 0; slot < core::kListCount; ++slot) {
+    list_->addItem(FromCore(core::ListLine(table.At(slot))));
+  }
+  list_->setCurrentRow(current);
+}
+
+}  // namespace tolka::ui
+
+#include "moc_student_list_panel.cpp"

@@ -1,0 +1,77 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/cli_error.h"
+
+namespace tolka::cli {
+namespace {
+
+std::string Refusal(const std::vector<std::string>& args) {
+  try {
+    ParseCommandLine(args);
+  } catch (const UserError& e) {
+    return e.what();
+  }
+  return "<accepted>";
+}
+
+TEST(CommandLine, HelpWinsOverEveryOtherProblem) {
+  EXPECT_TRUE(ParseCommandLine({"--help"}).Help);
+  EXPECT_TRUE(ParseCommandLine({"frob", "--bogus", "-h"}).Help);
+  EXPECT_TRUE(ParseCommandLine({"dump", "--help"}).Help);
+  // After "--" it is an operand.
+  EXPECT_EQ(Refusal({"--", "--help"}),
+            "Unbekannter Befehl: --help (tolka-cli --help zeigt die Befehle).");
+}
+
+TEST(CommandLine, OptionsStandAnywhereInBothForms) {
+  const CommandLine a = ParseCommandLine({"--program-dir", "/opt/tolka", "dump", "JG 2024.TLK",
+                                          "--password=ab=cd", "--variant", "alt"});
+  EXPECT_FALSE(a.Help);
+  EXPECT_EQ(a.Which, Command::Dump);
+  EXPECT_EQ(a.Operands, std::vector<std::string>{"JG 2024.TLK"});
+  EXPECT_EQ(a.ProgramDir, std::filesystem::path("/opt/tolka"));
+  EXPECT_EQ(a.Password, "ab=cd");
+  EXPECT_EQ(a.Variant, core::CipherVariant::Alt);
+
+  const CommandLine b = ParseCommandLine({"load", "--password", "-geheim-", "-", "out.TLK"});
+  EXPECT_EQ(b.Which, Command::Load);
+  EXPECT_EQ(b.Operands, (std::vector<std::string>{"-", "out.TLK"}));
+  EXPECT_EQ(b.Password, "-geheim-");
+  EXPECT_FALSE(b.ProgramDir);
+  EXPECT_EQ(b.Variant, core::CipherVariant::Neu);
+
+  EXPECT_EQ(ParseCommandLine({"new", "--", "-x.TLK"}).Operands, std::vector<std::string>{"-x.TLK"});
+  EXPECT_EQ(ParseCommandLine({"school-passwords"}).Which, Command::SchoolPasswords);
+  EXPECT_EQ(ParseCommandLine({"dump", "a.TLK", "--variant=neu"}).Variant, core::CipherVariant::Neu);
+  EXPECT_EQ(ParseCommandLine({"dump", "a.TLK", "--password="}).Password, "");
+}
+
+TEST(CommandLine, Refusals) {
+  EXPECT_EQ(Refusal({}), "Kein Befehl angegeben (tolka-cli --help zeigt die Befehle).");
+  EXPECT_EQ(Refusal({"drucken", "a.TLK"}),
+            "Unbekannter Befehl: drucken (tolka-cli --help zeigt die Befehle).");
+  EXPECT_EQ(Refusal({"dump", "a.TLK", "--pasword", "x"}), "Unbekannte Option: --pasword");
+  EXPECT_EQ(Refusal({"dump", "-p", "a.TLK"}), "Unbekannte Option: -p");
+  EXPECT_EQ(Refusal({"dump", "a.TLK", "--password"}), "Die Option --password braucht einen Wert.");
+  EXPECT_EQ(Refusal({"dump", "a.TLK", "--password", "a", "--password=b"}),
+            "Die Option --password ist doppelt angegeben.");
+  EXPECT_EQ(Refusal({"load", "a.json", "a.TLK", "--variant", "alt"}),
+            "Die Option --variant gibt es beim Befehl load nicht.");
+  EXPECT_EQ(Refusal({"school-passwords", "--password", "x"}),
+            "Die Option --password gibt es beim Befehl school-passwords nicht.");
+  EXPECT_EQ(Refusal({"load", "a.json"}),
+            "Aufruf: tolka-cli load JSON DATEI.TLK (2 Argumente erwartet, 1 angegeben).");
+  EXPECT_EQ(Refusal({"dump"}),
+            "Aufruf: tolka-cli dump DATEI.TLK (1 Argument erwartet, 0 angegeben).");
+  EXPECT_EQ(Refusal({"school-passwords", "x"}),
+            "Aufruf: tolka-cli school-passwords (0 Argumente erwartet, 1 angegeben).");
+  EXPECT_EQ(Refusal({"dump", "a.TLK", "--variant", "mittel"}),
+            "--variant: \"neu\" oder \"alt\" erwartet, nicht \"mittel\".");
+  EXPECT_EQ(Refusal({"new", "a.TLK", "--program-dir="}),
+            "Die Option --program-dir braucht einen Wert.");
+}
+
+}  // namespace
+}  // namespace tolka::cli

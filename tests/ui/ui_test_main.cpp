@@ -1,0 +1,15 @@
+// The main of the Qt tests: a QApplication on the offscreen platform (unless
+// another is set), with Qt's German translation as the program loads it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ui/translations.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  tolka::ui::InstallGermanTranslations(application);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
