@@ -80,10 +80,89 @@ const char* FinishName(rules::FinishAction finish) {
       return "report";
     case rules::FinishAction::Result:
       return "result";
+    case rules::FinishAction::Recommendations:
+      return "recommendations";
+    case rules::FinishAction::FhrResult:
+      return "fhr-result";
     case rules::FinishAction::None:
       break;
   }
   return "none";
+}
+
+const char* ColourName(rules::RecommendationColour colour) {
+  switch (colour) {
+    case rules::RecommendationColour::Blue:
+      return "blue";
+    case rules::RecommendationColour::Green:
+      return "green";
+    case rules::RecommendationColour::Olive:
+      return "olive";
+    case rules::RecommendationColour::Red:
+      return "red";
+    case rules::RecommendationColour::Fuchsia:
+      return "fuchsia";
+    case rules::RecommendationColour::Black:
+      break;
+  }
+  return "black";
+}
+
+Json ExamSlotsToJson(const rules::ExamSlots& exam_slots, const rules::RuleContext& rules) {
+  Json slots = Json::array();
+  for (size_t s = 1; s <= 4; ++s) {
+    const rules::ExamSlot& exam_slot = exam_slots[s];
+    const std::string subject =
+        exam_slot.Subject >= 1 && exam_slot.Subject < rules.Catalogue.Entries.size()
+            ? rules.Catalogue.Entries[exam_slot.Subject].SubjectName
+            : std::string();
+    slots.push_back({{"subject", Utf8(subject)},
+                     {"written", Utf8(exam_slot.Written)},
+                     {"oral", Utf8(exam_slot.Oral)}});
+  }
+  return slots;
+}
+
+// The additions of the recommendation, FHR and promotion commands.
+void AddSpecialResults(Json& out, const rules::PipelineOutcome& outcome,
+                       const rules::RulesState& state, const rules::RuleContext& rules,
+                       const core::StudentRecord& stored) {
+  if (outcome.Recommendations) {
+    Json list = Json::array();
+    const auto& table = rules::RecommendationTable();
+    for (int n = 1; n <= rules::kRecommendationCount; ++n) {
+      const uint16_t value = (*outcome.Recommendations)[static_cast<size_t>(n)];
+      if (value == 0) continue;
+      list.push_back({{"number", n},
+                      {"text", Utf8(rules::RecommendationLine(n, value))},
+                      {"value", value},
+                      {"colour", ColourName(table[static_cast<size_t>(n)].Colour)}});
+    }
+    out["recommendations"] = std::move(list);
+    Json columns = Json::array();
+    for (int c : {rules::kColumnCurrent, rules::kColumnProjected, rules::kColumnBest}) {
+      Json column = Json::array();
+      for (const std::string& text : state.Texts[static_cast<size_t>(c)])
+        column.push_back(Utf8(text));
+      columns.push_back(std::move(column));
+    }
+    out["columns"] = std::move(columns);
+    out["examSlotsProjected"] = ExamSlotsToJson(outcome.SlotsProjected, rules);
+  }
+  if (outcome.Fhr) {
+    const auto& fhr = *outcome.Fhr;
+    out["fhr"] = {{"pair", fhr.Pair},
+                  {"BasicSum", fhr.Sums.BasicSum},
+                  {"AdvancedSum", fhr.Sums.AdvancedSum},
+                  {"Total", fhr.Sums.Total},
+                  {"grade", Utf8(rules::FormatFhrGrade(fhr.Grade))},
+                  {"words", {Utf8(fhr.Words[0]), Utf8(fhr.Words[1])}}};
+  }
+  if (outcome.Row->Special == rules::SpecialCommand::Promotion) {
+    out["CompensationAllowable"] = stored.CompensationAllowable;
+    out["PromotableToQualPhase"] = stored.PromotableToQualPhase;
+  }
+  if (!outcome.MessageCaption.empty()) out["messageCaption"] = Utf8(outcome.MessageCaption);
 }
 
 void WriteOut(std::FILE* out, const std::string& text) {
@@ -101,7 +180,7 @@ Json RunOutcomeToJson(const rules::PipelineOutcome& outcome, const rules::RulesS
   const rules::CheckItemTable items = rules::BuildCheckItemTable(rules.Exam);
   Json out;
   out["pipeline"] = outcome.Row->Id;
-  out["title"] = Utf8(outcome.Row->Title);
+  out["title"] = Utf8(outcome.Title.empty() ? outcome.Row->Title : outcome.Title);
   Json listed = Json::array();
   for (int i = 1; i <= rules::kItemCount; ++i) {
     const rules::CheckMark& mark = outcome.Marks.At(i);
@@ -127,8 +206,8 @@ Json RunOutcomeToJson(const rules::PipelineOutcome& outcome, const rules::RulesS
     // The report normalises the marks it shows; the items above keep them as
     // the checks set them.
     rules::CheckResultList marks = outcome.Marks;
-    const rules::CheckReport report =
-        rules::BuildCheckReport(items, outcome.Row->Title, table.At(slot), marks);
+    const rules::CheckReport report = rules::BuildCheckReport(
+        items, outcome.Title.empty() ? outcome.Row->Title : outcome.Title, table.At(slot), marks);
     out["verdict"] = Utf8(report.Verdict);
   } else {
     out["verdict"] = nullptr;
@@ -142,23 +221,13 @@ Json RunOutcomeToJson(const rules::PipelineOutcome& outcome, const rules::RulesS
                    {"BlockII", outcome.Blocks.BlockII},
                    {"BlockIII", outcome.Blocks.BlockIII},
                    {"Total", outcome.Blocks.Total}};
-  Json slots = Json::array();
-  for (size_t s = 1; s <= 4; ++s) {
-    const rules::ExamSlot& exam_slot = outcome.Slots[s];
-    const std::string subject =
-        exam_slot.Subject >= 1 && exam_slot.Subject < rules.Catalogue.Entries.size()
-            ? rules.Catalogue.Entries[exam_slot.Subject].SubjectName
-            : std::string();
-    slots.push_back({{"subject", Utf8(subject)},
-                     {"written", Utf8(exam_slot.Written)},
-                     {"oral", Utf8(exam_slot.Oral)}});
-  }
-  out["examSlots"] = std::move(slots);
+  out["examSlots"] = ExamSlotsToJson(outcome.Slots, rules);
   Json credited = Json::array();
   for (const core::CourseResult& result : table.At(slot).CourseResults) {
     credited.push_back(Json(result.Credited));
   }
   out["credited"] = std::move(credited);
+  AddSpecialResults(out, outcome, state, rules, table.At(slot));
   return out;
 }
 

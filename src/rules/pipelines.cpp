@@ -15,6 +15,7 @@
 #include "rules/project_course_check.h"
 #include "rules/projection.h"
 #include "rules/recommendations.h"
+#include "rules/special_pipelines.h"
 #include "rules/work_area.h"
 
 namespace tolka::rules {
@@ -121,6 +122,38 @@ std::vector<PipelineRow> BuildTable() {
   // after the checks.
   rows.push_back(Row("exam-result", "Abiturergebnis", "Abitur-Ergebnisse",
                      Concat(ExamResultSteps(), {S::Grade}), kAll, B));
+
+  const char* const kRecommendations = "Empfehlungen zu den mündlichen Prüfungen";
+  PipelineRow recommendations =
+      Row("recommendations", kRecommendations, kRecommendations, {}, kNoEffect, FinishKind::C);
+  recommendations.Special = SpecialCommand::Recommendations;
+  rows.push_back(std::move(recommendations));
+  // The FHR commands of the menu, the search for the best pair, and the
+  // check-only variant of the FHR certificate commands.
+  for (int n = 1; n <= 3; ++n) {
+    const std::string pair = std::to_string(n) + ".+ " + std::to_string(n + 1) + ". Semester";
+    PipelineRow fhr = Row("fhr-" + std::to_string(n), "mit " + pair, FhrTitle(n, false), {}, kAll,
+                          FinishKind::Fhr);
+    fhr.Special = SpecialCommand::Fhr;
+    fhr.Pair = n;
+    rows.push_back(std::move(fhr));
+  }
+  PipelineRow best = Row("fhr-best", "beste Variante suchen", "beste Variante: FH-Reife", {}, kAll,
+                         FinishKind::Fhr);
+  best.Special = SpecialCommand::FhrBest;
+  rows.push_back(std::move(best));
+  for (int n = 1; n <= 3; ++n) {
+    PipelineRow check = Row("fhr-check-" + std::to_string(n),
+                            std::to_string(n) + ". und " + std::to_string(n + 1) + ". Semester",
+                            FhrTitle(n, false), {}, kNoEffect, FinishKind::Fhr);
+    check.Special = SpecialCommand::FhrCheck;
+    check.Pair = n;
+    rows.push_back(std::move(check));
+  }
+  PipelineRow promotion = Row("promotion", "Versetzung in Qualifikationsphase", "Versetzungs-Test",
+                              {}, kAll, FinishKind::Promotion);
+  promotion.Special = SpecialCommand::Promotion;
+  rows.push_back(std::move(promotion));
   return rows;
 }
 
@@ -145,7 +178,8 @@ const PipelineRow* FindPipeline(std::string_view id) {
 }
 
 bool ShowsResultWindow(const PipelineRow& row) {
-  return row.Finish == FinishKind::B || row.Finish == FinishKind::D;
+  return row.Finish == FinishKind::B || row.Finish == FinishKind::C ||
+         row.Finish == FinishKind::D || row.Finish == FinishKind::Fhr;
 }
 
 void RunSteps(const RuleContext& rules, RulesState& state, const std::vector<StepKind>& steps) {
@@ -242,8 +276,18 @@ FinishAction DecideFinish(FinishKind kind, const CheckResultList& marks,
     case FinishKind::B:
       return HasErrors(marks) || HasCountedHints(marks, ignore_exam_hints) ? FinishAction::Report
                                                                            : FinishAction::Result;
+    case FinishKind::C:
+      return HasErrors(marks) || HasCountedHints(marks, ignore_exam_hints)
+                 ? FinishAction::Report
+                 : FinishAction::Recommendations;
     case FinishKind::D:
       return HasErrors(marks) || HasHints(marks) ? FinishAction::Report : FinishAction::Result;
+    case FinishKind::Fhr:
+      return HasErrors(marks) || HasCountedHints(marks, ignore_exam_hints)
+                 ? FinishAction::Report
+                 : FinishAction::FhrResult;
+    case FinishKind::Promotion:
+      return HasErrors(marks) || HasHints(marks) ? FinishAction::Report : FinishAction::None;
   }
   return FinishAction::None;
 }
@@ -259,6 +303,7 @@ PipelineOutcome RunPipeline(PipelineContext& ctx, core::StudentTable& table, siz
                             std::string_view id) {
   const PipelineRow* row = FindPipeline(id);
   if (row == nullptr) throw std::invalid_argument("unknown pipeline");
+  if (row->Special != SpecialCommand::None) return RunSpecialPipeline(ctx, table, index, *row);
   RulesState& state = ctx.State;
   const RuleContext& rules = ctx.Rules;
   // Check the index before anything of the state changes.
@@ -271,6 +316,7 @@ PipelineOutcome RunPipeline(PipelineContext& ctx, core::StudentTable& table, siz
 
   PipelineOutcome outcome;
   outcome.Row = row;
+  outcome.Title = row->Title;
   if (row->PreparesWorkArea) {
     state.Blocks = BlockResult{};
     PrepareWorkArea(table, index, rules.Catalogue, state.Area, state.Results);

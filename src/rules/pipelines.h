@@ -14,6 +14,9 @@
 
 #include "core/student_table.h"
 #include "rules/check_result_list.h"
+#include "rules/fhr.h"
+#include "rules/promotion.h"
+#include "rules/recommendations.h"
 #include "rules/rule_context.h"
 #include "rules/rule_work_area.h"
 
@@ -53,7 +56,12 @@ enum class StepKind {
 // counted hint, else the result window. D: the check report on any error or
 // hint mark (hints counted whatever the settings say), else the exam result
 // window. None: the command shows nothing.
-enum class FinishKind { None, A, B, D };
+// C: as B, with the recommendation window. Fhr: as B, with the FHR result
+// window. Promotion: the check report when any mark is set, else nothing.
+enum class FinishKind { None, A, B, C, D, Fhr, Promotion };
+
+// Commands that are not a plain sequence of steps.
+enum class SpecialCommand { None, Recommendations, Fhr, FhrBest, FhrCheck, Promotion };
 
 struct PipelineRow {
   std::string Id;                // the name `tolka-cli run` takes, e.g. "course-choice"
@@ -66,6 +74,8 @@ struct PipelineRow {
   bool MarksChanged = false;     // the data-changed flag is set
   FinishKind Finish = FinishKind::None;
   std::string MessagePrefix;  // Finish A: the success message's first part
+  SpecialCommand Special = SpecialCommand::None;
+  int Pair = 0;  // the FHR semester pair (1..3) of the FHR commands
 };
 
 // The checks and computations of "Abiturergebnis", which certificate printing
@@ -91,6 +101,9 @@ struct RulesState {
   ExamSlots Slots{};      // the current pass
   ExamSlots BestSlots{};  // the best-case pass of the admission commands
   BlockResult Blocks;
+  // `FhrSemesterPair`: the pair of the last FHR computation, 0 = none;
+  // certificate printing reads it.
+  uint16_t FhrSemesterPair = 0;
 };
 
 struct PipelineContext {
@@ -99,7 +112,7 @@ struct PipelineContext {
 };
 
 // What the command decides to show.
-enum class FinishAction { None, Message, Report, Result };
+enum class FinishAction { None, Message, Report, Result, Recommendations, FhrResult };
 
 struct PipelineOutcome {
   const PipelineRow* Row = nullptr;
@@ -113,8 +126,26 @@ struct PipelineOutcome {
   bool HasHints = false;
   bool HasCountedHints = false;
   FinishAction Finish = FinishAction::None;
-  std::string Message;         // the Finish A text, when Finish is Message
-  bool RecordChanged = false;  // the stored record was written (write-back or clearing)
+  std::string Message;            // the message box's text, when Finish is Message
+  std::string MessageCaption;     // its caption where it has its own
+  bool MessageIsWarning = false;  // shown with the exclamation icon
+  bool RecordChanged = false;     // the stored record was written (write-back or clearing)
+  std::string Title;              // the window title (the FHR search names its pair)
+
+  // The recommendation command: the set entries and the second exam-slot
+  // copy as the estimate fills it.
+  std::optional<RecommendationFlags> Recommendations;
+  ExamSlots SlotsProjected{};
+  // The FHR commands: the pair, the sums, the grade and its words.
+  struct FhrResult {
+    int Pair = 0;
+    FhrSums Sums;
+    double Grade = 0;
+    std::array<std::string, 2> Words;
+  };
+  std::optional<FhrResult> Fhr;
+  // The promotion check: the two flags as written into the stored record.
+  std::optional<PromotionResult> Promotion;
 };
 
 // Runs the pipeline `id` (std::invalid_argument for an unknown id) on slot
