@@ -72,8 +72,8 @@ PipelineOutcome RunFhr(PipelineContext& ctx, core::StudentTable& table, size_t i
       }
     }
     if (pair == 0) {
-      // Nothing else changes: the last variant's marks are not written back.
-      ClearResults(ctx.State.Results);
+      // Nothing else changes: no credit mark is written back and no result
+      // is shown; the marks stay as the last variant left them.
       ctx.State.Texts = EmptyResultTexts();
       out.Title = row.Title;
       out.Finish = FinishAction::Message;
