@@ -58,6 +58,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
 
   CreateMenus();
   CreateEditMenu();
+  CreateRulesMenu();
   CreateToolBar();
   CreateStatusLine();
 
@@ -244,6 +245,7 @@ void MainWindow::CreateEditMenu() {
       &MainWindow::TransferByCopying);
   add(transfer, "durchAusschneiden1", QStringLiteral("durch Ausschneiden..."),
       &MainWindow::TransferByCutting);
+  AddCreditingMenu(edit);
 
   edit->addSeparator();
   add(edit, "SortierennachNamen1", QStringLiteral("Sortieren nach Namen"), &MainWindow::SortByName);

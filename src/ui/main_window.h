@@ -18,9 +18,11 @@
 
 #include "app/app_state.h"
 #include "core/interaction.h"
+#include "rules/pipelines.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace tolka::ui {
@@ -72,6 +74,32 @@ class MainWindow : public QMainWindow {
   void SearchStudent();  // "Schüler Suchen"
   void SearchNext();     // "Weiter Suchen"
 
+  // --- Rules commands (main_window_rules.cpp) ---
+  // The menu "Prüfen und Berechnen", the crediting submenu of "B&earbeiten"
+  // and the check buttons: each runs its pipeline on the current student
+  // (ui/rules_commands.h) and shows the state again.
+  void CheckPromotion();      // "Versetzung in Qualifikationsphase", "? Versetzung i. Q."
+  void CheckCourseChoice();   // "Kurseinwahl", "? Kurswahl"
+  void CheckPrerequisites();  // "Voraussetzung für Prüfungszulassung"
+  void CheckExamSubjects();   // "Wahl der Prüfungsfächer"
+  void CheckRegistration();  // "Anmeldung zur Prüfung", "? Anmeldung z. Pr.", "? Zulassung z. Pr."
+  void Project(int semester);    // "Hochrechnung" / "mit n. Semester", n = 1..3
+  void OptimiseCourses();        // "Optimierung der Kursauswahl", "Optimierung"
+  void ComputeFhr(int pair);     // "mit 1.+ 2. Semester" .. "mit 3.+ 4. Semester"
+  void FindBestFhr();            // "beste Variante suchen"
+  void CheckWrittenAdmission();  // "Zulassung zur schriftlichen Prüfung"
+  void CheckOralAdmission();     // "Zulassung zur mündlichen Prüfung", "? Zulass. z. mdl. Pr."
+  void Recommend();          // "Empfehlungen zu den mündlichen Prüfungen", "Prüf.-empfehlung"
+  void ComputeExamResult();  // "Abiturergebnis"
+  void CreditAdvancedCourses();    // "Leistungskurse"
+  void CreditCompulsoryCourses();  // "Pflichtkurse"
+  void ClearCredits();             // "zurücknehmen", "Anrechng. löschen"
+  // Runs pipeline `id` on the current student.
+  void RunRulesPipeline(const char* id);
+  // The program's one rules state: the windows and printing read the last
+  // command's results here.
+  rules::RulesState& RulesState() { return rules_state_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
@@ -95,6 +123,11 @@ class MainWindow : public QMainWindow {
   void AddRecordToolButtons(QToolBar* bar);
   void RunRecordCommand(const std::function<void(size_t current)>& command);
 
+  // Rules commands: the menu "Prüfen und Berechnen" and the submenu
+  // "automatisches Setzen von Kursanrechnungen" of "B&earbeiten".
+  void CreateRulesMenu();
+  void AddCreditingMenu(QMenu* edit);
+
   app::AppState& state_;
   std::unique_ptr<QtInteraction> own_interaction_;
   core::Interaction* interaction_;
@@ -109,6 +142,8 @@ class MainWindow : public QMainWindow {
   QLabel* file_field_ = nullptr;
 
   bool record_list_initialised_ = false;  // at the first show
+
+  rules::RulesState rules_state_;  // the work area, result list and texts
 };
 
 }  // namespace tolka::ui
