@@ -123,7 +123,8 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   QStringList titles;
   for (const QAction* action : window_->menuBar()->actions()) titles << action->text();
-  EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten")}));
+  EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
+                                 QStringLiteral("Prüfen und Berechnen")}));
 
   const auto* edit = window_->findChild<QMenu*>(QStringLiteral("Bearbeiten1"));
   ASSERT_NE(edit, nullptr);
@@ -132,6 +133,7 @@ TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
                          QStringLiteral("Schülerdatensatz-&Kopieren"),
                          QStringLiteral("Schülerdatensatz-&Einfügen"),
                          QStringLiteral("Schülerdatensatz in andere Datei exportieren"),
+                         QStringLiteral("automatisches Setzen von Kursanrechnungen"),
                          QStringLiteral("Sortieren nach Namen"),
                          QStringLiteral("Sortieren nach Kennummern"),
                          QStringLiteral("Sortieren nach Klassen"), QStringLiteral("Schüler Suchen"),
