@@ -2,7 +2,12 @@
 // "&Datei" with the file commands, the tool bar with the red modified box at
 // its right end, and the status line (field 1: the hint of the control or
 // menu item under the mouse; field 2: the current file name). The central
-// area is a row: the list, then the area that the record editor fills.
+// area is a row: the list, the record editor, the column of command buttons.
+//
+// The record editor is a buffer: a click in the list, a page switch and
+// "Daten übernehmen" transfer it into the record. The commands that write or
+// replace the data (New, Open, Save, Save As, leaving the program) transfer
+// it first, so what the user typed and sees is what is saved or asked about.
 //
 // Every command runs to its end inside one event: it calls the app
 // function, shows an IoError's text in an error box, then shows the state
@@ -17,11 +22,14 @@
 #include "core/interaction.h"
 
 class QAction;
+class QHBoxLayout;
 class QLabel;
 
 namespace tolka::ui {
 
+class CommandButtonColumn;
 class QtInteraction;
+class RecordEditor;
 class StudentListPanel;
 
 class MainWindow : public QMainWindow {
@@ -35,8 +43,9 @@ class MainWindow : public QMainWindow {
 
   core::Interaction& Interaction() { return *interaction_; }
 
-  // Rebuilds the student list, selects the current student and updates the
-  // status line and the modified box.
+  // Rebuilds the student list, selects the current student, shows the
+  // current record in the editor and updates the status line and the
+  // modified box.
   void ShowState();
 
   int CurrentStudent() const { return current_student_; }
@@ -52,9 +61,19 @@ class MainWindow : public QMainWindow {
   // Closes the window: the shutdown of closeEvent.
   void FileExit();
 
+  // The command buttons "Daten übernehmen" (`Button12Click`: transfer, list
+  // rebuilt) and "Daten verwerfen" (`Button13Click`: show the record again).
+  void TakeOverData();
+  void DiscardData();
+
+  RecordEditor* Editor() const { return editor_; }
+  CommandButtonColumn* CommandButtons() const { return command_buttons_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  // The first show builds the editor's item lists and shows the record.
+  void showEvent(QShowEvent* event) override;
 
  private:
   using FileCommand = bool (*)(app::AppState&, core::Interaction&);
@@ -64,6 +83,15 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusLine();
+  // The record editor and the command-button column, right of the list.
+  void CreateEditor(QWidget* central, QHBoxLayout* row);
+  // One line per command button that has its command; the others stay
+  // hidden until theirs is added here.
+  void WireCommandButtons();
+  // After every show and transfer of the editor: the modified box and
+  // "Anrechng. löschen".
+  void EditorRefreshed();
+  void UpdateModifiedBox();
   void SelectStudent(int index);
 
   app::AppState& state_;
@@ -75,6 +103,9 @@ class MainWindow : public QMainWindow {
   bool file_command_run_ = false;
 
   StudentListPanel* list_panel_ = nullptr;
+  RecordEditor* editor_ = nullptr;
+  CommandButtonColumn* command_buttons_ = nullptr;
+  bool item_lists_built_ = false;
   QAction* modified_box_ = nullptr;  // the tool bar's red box
   QLabel* hint_field_ = nullptr;
   QLabel* file_field_ = nullptr;
