@@ -14,12 +14,24 @@ CourseChoicePage::CourseChoicePage(QWidget* parent, InputNotices* /*notices*/)
     : RecordPage(parent) {
   setObjectName(QStringLiteral("CourseChoicePage"));
   auto* page = new QVBoxLayout(this);
+  // The two buttons come first, so they are in view without scrolling.
+  auto* buttons = new QHBoxLayout;
+  auto* project = new QPushButton(QStringLiteral("Projektkurse"), this);
+  project->setObjectName(QStringLiteral("Button18"));
+  auto* special = new QPushButton(QStringLiteral("Besondere Lernleistung"), this);
+  special->setObjectName(QStringLiteral("Button19"));
+  connect(project, &QPushButton::clicked, this, &CourseChoicePage::ProjectCoursesRequested);
+  connect(special, &QPushButton::clicked, this, &CourseChoicePage::SpecialWorkRequested);
+  buttons->addWidget(project);
+  buttons->addWidget(special);
+  buttons->addStretch(1);
+  page->addLayout(buttons);
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(3);
   grid->addWidget(Heading(QStringLiteral("Fach"), this), 0, 1);
   grid->addWidget(Heading(QStringLiteral("Prüfung"), this), 0, 2, Qt::AlignHCenter);
   grid->addWidget(Heading(QStringLiteral("LK"), this), 0, 3, Qt::AlignHCenter);
-  std::vector<QWidget*> order;
+  std::vector<QWidget*> order = {project, special};
   int line = 1;
   for (size_t k = 0; k < rows_.size(); ++k) {
     if (k == 2) {
@@ -44,20 +56,7 @@ CourseChoicePage::CourseChoicePage(QWidget* parent, InputNotices* /*notices*/)
   }
   grid->setColumnStretch(1, 1);
   page->addLayout(grid);
-
-  auto* buttons = new QHBoxLayout;
-  auto* project = new QPushButton(QStringLiteral("Projektkurse"), this);
-  project->setObjectName(QStringLiteral("Button18"));
-  auto* special = new QPushButton(QStringLiteral("Besondere Lernleistung"), this);
-  special->setObjectName(QStringLiteral("Button19"));
-  connect(project, &QPushButton::clicked, this, &CourseChoicePage::ProjectCoursesRequested);
-  connect(special, &QPushButton::clicked, this, &CourseChoicePage::SpecialWorkRequested);
-  buttons->addWidget(project);
-  buttons->addWidget(special);
-  buttons->addStretch(1);
-  page->addLayout(buttons);
   page->addStretch(1);
-  order.insert(order.end(), {project, special});
   ChainTabOrder(order);
 }
 

@@ -1,7 +1,6 @@
 #include "ui/editor/intro_phase_page.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -49,48 +48,50 @@ QString IntroFixedSubject(size_t row) {
 IntroPhasePage::IntroPhasePage(QWidget* parent, InputNotices* /*notices*/) : RecordPage(parent) {
   setObjectName(QStringLiteral("IntroPhasePage"));
   auto* page = new QVBoxLayout(this);
-  // "Pflichtbereich" on the left, the two choice areas on the right.
+  // "Pflichtbereich" on the left, the two choice areas on the right, each
+  // area under its heading with the columns "Fach", "11.1", "11.2".
   auto* columns = new QHBoxLayout;
-  auto* right = new QVBoxLayout;
+  columns->setSpacing(12);
   std::vector<QWidget*> order;
-
+  QGridLayout* grid = nullptr;
+  int line = 0;
   for (const Area& area : kAreas) {
-    auto* box = new QGroupBox(QString::fromUtf8(area.Title), this);
-    box->setObjectName(QString::fromLatin1(area.Title));
-    auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(3);
-    grid->addWidget(new QLabel(QStringLiteral("Fach"), box), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("11.1"), box), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(new QLabel(QStringLiteral("11.2"), box), 0, 2, Qt::AlignHCenter);
-    for (size_t r = area.First; r < area.End; ++r) {
+    if (grid == nullptr || area.First == 9) {
+      grid = new QGridLayout;
+      grid->setVerticalSpacing(3);
+      grid->setHorizontalSpacing(4);
+      grid->setColumnStretch(0, 1);
+      columns->addLayout(grid, 1);
+      line = 0;
+    }
+    auto* heading = Heading(QString::fromUtf8(area.Title), this);
+    heading->setObjectName(QString::fromLatin1(area.Title));
+    grid->addWidget(heading, line, 0);
+    grid->addWidget(new QLabel(QStringLiteral("11.1"), this), line, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(QStringLiteral("11.2"), this), line, 2, Qt::AlignHCenter);
+    ++line;
+    for (size_t r = area.First; r < area.End; ++r, ++line) {
       const std::string n = std::to_string(r);
       Row& row = rows_[r];
-      const int line = static_cast<int>(r - area.First) + 1;
-      row.Mark1 = MarkField(box, ("IntroMark1_" + n).c_str());
+      row.Mark1 = MarkField(this, ("IntroMark1_" + n).c_str());
       if (app::IntroRowHasSubjectBox(r)) {
-        row.Subject = new ChoiceBox(box, ("IntroSubject" + n).c_str());
+        row.Subject = new ChoiceBox(this, ("IntroSubject" + n).c_str());
+        row.Subject->setMinimumContentsLength(6);
         grid->addWidget(row.Subject, line, 0);
         order.push_back(row.Subject);
       } else {
-        grid->addWidget(Caption(IntroFixedSubject(r), row.Mark1, box), line, 0);
+        grid->addWidget(Caption(IntroFixedSubject(r), row.Mark1, this), line, 0);
       }
       grid->addWidget(row.Mark1, line, 1);
       order.push_back(row.Mark1);
       if (app::IntroRowHasMark2(r)) {
-        row.Mark2 = MarkField(box, ("IntroMark2_" + n).c_str());
+        row.Mark2 = MarkField(this, ("IntroMark2_" + n).c_str());
         grid->addWidget(row.Mark2, line, 2);
         order.push_back(row.Mark2);
       }
     }
-    grid->setColumnStretch(0, 1);
-    if (area.First == 0) {
-      columns->addWidget(box, 1);
-    } else {
-      right->addWidget(box);
-    }
+    if (area.End == 9 || area.End == core::kIntroPhaseRowCount) grid->setRowStretch(line, 1);
   }
-  right->addStretch(1);
-  columns->addLayout(right, 1);
   page->addLayout(columns);
 
   auto* flags = new QGridLayout;
@@ -112,8 +113,10 @@ IntroPhasePage::IntroPhasePage(QWidget* parent, InputNotices* /*notices*/) : Rec
                                              compensation_granted_,
                                              promotable_,
                                              promoted_by_conference_};
+  flags->setContentsMargins(0, 8, 0, 0);
+  flags->setVerticalSpacing(2);
   for (size_t i = 0; i < boxes.size(); ++i) {
-    flags->addWidget(boxes[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
+    flags->addWidget(boxes[i], static_cast<int>(i), 0);
     order.push_back(boxes[i]);
   }
   page->addLayout(flags);

@@ -1,7 +1,7 @@
 #include "ui/editor/languages_page.h"
 
+#include <QFormLayout>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -18,10 +18,12 @@ constexpr std::array<const char*, core::kForeignLanguageCount> kRowLabels = {" 1
 }  // namespace
 
 QString LanguageNoteText() {
+  // The note's four lines; a line that ends in a blank runs on into the
+  // next, so the box wraps the two sentences at whatever width it has.
   return QStringLiteral(
-      "Eine 2. Fremdsprache - besonders wenn sie spätbeginnend ist - muß für eine \n"
+      "Eine 2. Fremdsprache - besonders wenn sie spätbeginnend ist - muß für eine "
       "korrekte Datenanalyse immer an Position 2 stehen!\n"
-      "Vorher gewechselte Fremdsprachen können in den folgenden Positionen \n"
+      "Vorher gewechselte Fremdsprachen können in den folgenden Positionen "
       "aufgenommen werden!");
 }
 
@@ -38,6 +40,7 @@ LanguagesPage::LanguagesPage(QWidget* parent, InputNotices* /*notices*/) : Recor
     const std::string n = std::to_string(i);
     Row& row = rows_[i];
     row.Subject = new ChoiceBox(this, ("LanguageSubject" + n).c_str());
+    row.Subject->setMinimumContentsLength(6);
     row.FromGrade = new ChoiceBox(this, ("LanguageFromGrade" + n).c_str());
     row.ToGrade = new ChoiceBox(this, ("LanguageToGrade" + n).c_str());
     row.FromGrade->setMinimumContentsLength(3);
@@ -54,15 +57,14 @@ LanguagesPage::LanguagesPage(QWidget* parent, InputNotices* /*notices*/) : Recor
   grid->setColumnStretch(1, 1);
   page->addLayout(grid);
 
+  // One row per certificate: its name, then "kein", "kleines", "großes".
   const QStringList kinds = {QStringLiteral("kein"), QStringLiteral("kleines"),
                              QStringLiteral("großes")};
-  auto* certificates = new QHBoxLayout;
+  auto* certificates = new QFormLayout;
+  certificates->setContentsMargins(0, 6, 0, 6);
   const auto group = [this, &kinds, certificates](const QString& title, const char* name) {
-    auto* box = new QGroupBox(title, this);
-    auto* radios = new RadioGroup(kinds, box, name);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(radios);
-    certificates->addWidget(box);
+    auto* radios = new RadioGroup(kinds, this, name);
+    certificates->addRow(new QLabel(title, this), radios);
     return radios;
   };
   graecum_ = group(QStringLiteral("Graecum"), "Graecum");
@@ -80,10 +82,13 @@ LanguagesPage::LanguagesPage(QWidget* parent, InputNotices* /*notices*/) : Recor
   note->setPlainText(LanguageNoteText());
   note->setFocusPolicy(Qt::NoFocus);
   note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  const int lines = 5;
-  note->setFixedHeight(note->fontMetrics().lineSpacing() * lines + 2 * note->frameWidth() + 8);
-  page->addWidget(note);
-  page->addStretch(1);
+  // Four lines, more when the width makes them wrap.
+  const int line = note->fontMetrics().lineSpacing();
+  const int frame = 2 * note->frameWidth() + 8;
+  note->setMinimumHeight(line * 4 + frame);
+  note->setMaximumHeight(line * 8 + frame);
+  page->addWidget(note, 1);
+  page->addStretch(0);
   ChainTabOrder(order);
 }
 

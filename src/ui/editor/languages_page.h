@@ -15,7 +15,7 @@ namespace tolka::ui {
 class ChoiceBox;
 class RadioGroup;
 
-// The four read-only lines under "Unbedingt beachten!".
+// The read-only text under "Unbedingt beachten!".
 QString LanguageNoteText();
 
 class LanguagesPage : public RecordPage {

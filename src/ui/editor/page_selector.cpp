@@ -105,6 +105,7 @@ PageSelector::PageSelector(const QStringList& captions, QWidget* parent)
     button->setCheckable(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFocusPolicy(Qt::TabFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     group_->addButton(button, i);
     layout->addWidget(button);
   }

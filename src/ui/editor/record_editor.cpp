@@ -74,18 +74,22 @@ RecordEditor::RecordEditor(app::AppState& state, core::Interaction& ui, QWidget*
   connect(course_page, &CourseChoicePage::SpecialWorkRequested, this,
           [this]() { TurnToPage(EditorPage::SpecialWork); });
 
-  // Ctrl+Page Down / Page Up switch the page as a click on its caption.
+  // Ctrl+Tab and Ctrl+Page Down turn to the next page, Ctrl+Shift+Tab and
+  // Ctrl+Page Up to the previous one, as a click on its caption does.
   const auto step = [this](int delta) {
     const int count = static_cast<int>(app::kEditorPageCount);
     const int next = (static_cast<int>(ActivePage()) + delta + count) % count;
     SwitchPage(static_cast<EditorPage>(next));
   };
-  auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
-  next->setContext(Qt::WindowShortcut);
-  connect(next, &QShortcut::activated, this, [step]() { step(1); });
-  auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
-  previous->setContext(Qt::WindowShortcut);
-  connect(previous, &QShortcut::activated, this, [step]() { step(-1); });
+  const auto shortcut = [this](const QKeySequence& keys, int delta, const auto& on) {
+    auto* s = new QShortcut(keys, this);
+    s->setContext(Qt::WindowShortcut);
+    connect(s, &QShortcut::activated, this, [on, delta]() { on(delta); });
+  };
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1, step);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1, step);
+  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1, step);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1, step);
 
   // A refused character is shown once the key press that brought it is
   // undone; a full free text is noted in the status line.
