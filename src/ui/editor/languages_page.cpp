@@ -82,11 +82,11 @@ LanguagesPage::LanguagesPage(QWidget* parent, InputNotices* /*notices*/) : Recor
   note->setPlainText(LanguageNoteText());
   note->setFocusPolicy(Qt::NoFocus);
   note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  // Four lines, more when the width makes them wrap.
+  // Four lines, up to six when the width makes them wrap.
   const int line = note->fontMetrics().lineSpacing();
   const int frame = 2 * note->frameWidth() + 8;
   note->setMinimumHeight(line * 4 + frame);
-  note->setMaximumHeight(line * 8 + frame);
+  note->setMaximumHeight(line * 6 + frame);
   page->addWidget(note, 1);
   page->addStretch(0);
   ChainTabOrder(order);
