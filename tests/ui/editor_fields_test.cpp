@@ -4,6 +4,7 @@
 // stored size, and the edited flag that only typing sets.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QWheelEvent>
 
 #include "app/input_limits.h"
 #include "ui/editor_fixture.h"
@@ -173,6 +174,28 @@ TEST_F(EditorTest, EditedFlagFollowsTypingOnly) {
   QTest::keyClick(given, Qt::Key_Backspace);
   Command(CommandButton::TakeOverData)->click();
   EXPECT_TRUE(state_.Data.Modified);
+}
+
+// Rolling the wheel over a course box scrolls the page; it changes the
+// course only when the box has the focus.
+TEST_F(EditorTest, WheelChangesAChoiceOnlyWithFocus) {
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  ClickPage(EditorPage::CourseChoice);
+  ChoiceBox* box = Box("CourseSubject5");
+  const int before = box->currentIndex();
+  const auto roll = [box]() {
+    QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+  };
+  W<QWidget>("CourseSubject0")->setFocus();
+  roll();
+  EXPECT_EQ(box->currentIndex(), before);
+  box->setFocus();
+  ASSERT_TRUE(box->hasFocus());
+  roll();
+  EXPECT_EQ(box->currentIndex(), before + 1);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "app/input_limits.h"
@@ -148,6 +149,7 @@ ChoiceBox::ChoiceBox(QWidget* parent, const char* name) : QComboBox(parent) {
   setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   setMinimumContentsLength(8);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void ChoiceBox::Fill(const app::ChoiceItems& items, const app::Choice& choice) {
@@ -160,6 +162,14 @@ void ChoiceBox::Fill(const app::ChoiceItems& items, const app::Choice& choice) {
     if (selected < 0 && choice && items[i] == *choice) selected = static_cast<int>(i);
   }
   setCurrentIndex(selected);
+}
+
+void ChoiceBox::wheelEvent(QWheelEvent* event) {
+  if (!hasFocus()) {
+    event->ignore();
+    return;
+  }
+  QComboBox::wheelEvent(event);
 }
 
 app::Choice ChoiceBox::Value() const {

@@ -98,7 +98,9 @@ FieldEdit* DateField(QWidget* parent, const char* name);
 
 // A drop-down list (not editable): only its items can be chosen. The items
 // are the model's Windows-1252 texts, kept as they are so a choice is handed
-// back byte for byte.
+// back byte for byte. The mouse wheel changes the choice only while the box
+// has the focus; otherwise it scrolls the page, so rolling through the
+// course rows never exchanges a course by accident.
 class ChoiceBox : public QComboBox {
   Q_OBJECT
 
@@ -108,6 +110,9 @@ class ChoiceBox : public QComboBox {
   // Shows `items` and selects the one equal to `choice` (none when nothing).
   void Fill(const app::ChoiceItems& items, const app::Choice& choice);
   app::Choice Value() const;
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   app::ChoiceItems items_;
