@@ -49,6 +49,13 @@ constexpr const char* kListsNotCentral =
     "Klassen- und Tutoren-Listen nicht zentral\rverwalten, können Probleme bei der Anzeige der "
     "Elemente auftreten!\r\rPrüfen Sie die Einstellung oder Kopieren sie bei Bedarf auch "
     "die\rbetreffenden Dateien oder Ergänzen Sie die Listen!";
+// Save of a titled file that another program or workstation wrote since this
+// session opened or last saved it (a shared network folder): asked before the
+// other program's data are overwritten.
+constexpr const char* kChangedOnDiskStart = "Die Datei\r";
+constexpr const char* kChangedOnDiskEnd =
+    "\rwurde seit dem Öffnen bzw. letzten Speichern von einem anderen Programm oder "
+    "Arbeitsplatz geändert!\r\rSoll sie trotzdem überschrieben werden?";
 constexpr const char* kAskLeave = "Wollen Sie das Programm jetzt wirklich beenden?";
 constexpr const char* kAskSaveOnLeave =
     "Die Daten wurden geändert!\r\rSollen die Änderungen gespeichert werden?";
@@ -157,6 +164,24 @@ std::optional<fs::path> ChooseSaveTarget(AppState& state, core::Interaction& ui,
   return target;
 }
 
+// True when `target` exists and its modification time is no longer the one
+// recorded when this session last opened or saved it (also when it cannot be
+// read, or none was recorded: the file was written by someone else).
+bool ChangedOnDisk(const DataSession& data, const fs::path& target) {
+  std::error_code ec;
+  if (!fs::exists(target, ec)) return false;
+  return WriteTimeOf(target) != data.LastWriteTime || data.LastWriteTime == fs::file_time_type{};
+}
+
+// The question before a titled Save overwrites a file changed on disk; No
+// writes nothing.
+bool MayOverwriteChangedFile(const AppState& state, core::Interaction& ui, const fs::path& target) {
+  if (!ChangedOnDisk(state.Data, target)) return true;
+  const std::string question =
+      std::string(kChangedOnDiskStart) + core::PathText(target) + kChangedOnDiskEnd;
+  return ui.Ask(Icon::Warning, question, Buttons::YesNo) == Answer::Yes;
+}
+
 bool RefuseShownEnciphered(const AppState& state, core::Interaction& ui) {
   if (!state.Data.ShownEnciphered) return false;
   ui.Tell(Icon::Warning, kShownEncipheredNotSaved);
@@ -178,6 +203,7 @@ bool SaveSteps(AppState& state, core::Interaction& ui) {
     target = *chosen;
   } else {
     target = state.Dirs.Data / state.Data.CurrentFileName;
+    if (!MayOverwriteChangedFile(state, ui, target)) return false;
   }
   const bool protect = EncryptionWanted(state) || state.Data.Protected;
   if (protect && (state.Data.PasswordField.empty() || state.Data.EnteredPassword.empty())) {

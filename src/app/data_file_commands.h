@@ -17,6 +17,9 @@ bool OpenData(AppState& state, core::Interaction& ui);
 // once the file is the current file, also when its data are shown enciphered
 // (wrong or no password: `Data.ShownEnciphered`).
 bool OpenDataFile(AppState& state, core::Interaction& ui, const std::filesystem::path& path);
+// Save of a titled file whose modification time is no longer the one recorded
+// at the last Open or Save (another program or workstation wrote it) asks
+// before overwriting it; No writes nothing and returns false.
 bool SaveData(AppState& state, core::Interaction& ui);
 bool SaveDataAs(AppState& state, core::Interaction& ui);
 

@@ -10,7 +10,7 @@ namespace tolka::cli {
 
 namespace {
 
-enum class Option { ProgramDir, Password, Variant };
+enum class Option { ProgramDir, Password, Variant, Write };
 
 struct CommandInfo {
   const char* Name;
@@ -20,8 +20,8 @@ struct CommandInfo {
   std::vector<Option> Options;
 };
 
-const std::array<CommandInfo, 4>& Commands() {
-  static const std::array<CommandInfo, 4> commands = {{
+const std::array<CommandInfo, 5>& Commands() {
+  static const std::array<CommandInfo, 5> commands = {{
       {"new", Command::New, "DATEI.TLK", 1, {Option::ProgramDir, Option::Password}},
       {"dump",
        Command::Dump,
@@ -30,6 +30,11 @@ const std::array<CommandInfo, 4>& Commands() {
        {Option::ProgramDir, Option::Password, Option::Variant}},
       {"load", Command::Load, "JSON DATEI.TLK", 2, {Option::ProgramDir, Option::Password}},
       {"school-passwords", Command::SchoolPasswords, "", 0, {Option::ProgramDir}},
+      {"run",
+       Command::Run,
+       "DATEI.TLK SLOT PIPELINE",
+       3,
+       {Option::ProgramDir, Option::Password, Option::Variant, Option::Write}},
   }};
   return commands;
 }
@@ -38,6 +43,7 @@ std::optional<Option> OptionNamed(const std::string& name) {
   if (name == "--program-dir") return Option::ProgramDir;
   if (name == "--password") return Option::Password;
   if (name == "--variant") return Option::Variant;
+  if (name == "--write") return Option::Write;
   return std::nullopt;
 }
 
@@ -75,7 +81,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const auto option = arg.rfind("--", 0) == 0 ? OptionNamed(name) : std::nullopt;
     if (!option) throw UserError("Unbekannte Option: " + FromUtf8Lossy(name));
     std::string value;
-    if (equals != std::string::npos) {
+    if (*option == Option::Write) {  // a flag without a value
+      if (equals != std::string::npos) throw UserError("Die Option --write hat keinen Wert.");
+    } else if (equals != std::string::npos) {
       value = arg.substr(equals + 1);
     } else if (i + 1 < args.size()) {
       value = args[++i];
@@ -131,6 +139,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                           FromUtf8Lossy(option.Value) + "\".");
         }
         break;
+      case Option::Write:
+        line.Write = true;
+        break;
     }
   }
   return line;
@@ -152,6 +163,14 @@ std::string UsageText() {
          "      initialisierten Tabelle; ein Platz-Objekt darf \"slot\": N (0..35) und\r"
          "      beliebige Felder tragen. JSON \"-\" liest die Standardeingabe. Bei einem\r"
          "      Fehler wird nichts geschrieben.\r"
+         "  run DATEI.TLK SLOT PIPELINE [--password P] [--variant neu|alt] [--write]\r"
+         "      führt eine Prüfung oder Berechnung (\"Prüfen und Berechnen\") für den\r"
+         "      Schüler auf Platz SLOT (0..35) aus und gibt das Ergebnis als JSON aus.\r"
+         "      PIPELINE: course-choice, credit-advanced, credit-compulsory,\r"
+         "      clear-credits, prerequisites, exam-subjects, registration, optimise,\r"
+         "      written-admission, oral-admission, projection-1, projection-2,\r"
+         "      projection-3, exam-result. Mit --write werden gesetzte\r"
+         "      Kursanrechnungen gespeichert, sonst bleibt die Datei unverändert.\r"
          "  school-passwords\r"
          "      zeigt die Passwörter für die Abitur- und die Fächereinstellungen, die\r"
          "      aus den Schuldaten (SCHULE.INI) abgeleitet werden.\r"
@@ -163,6 +182,7 @@ std::string UsageText() {
          "  --password P        Daten-Passwort, 4 bis 15 Zeichen (längere werden nach\r"
          "                      15 Zeichen abgeschnitten)\r"
          "  --variant neu|alt   Verschlüsselungsart beim Lesen (Vorgabe: neu)\r"
+         "  --write             run: Kursanrechnungen in die Datei zurückschreiben\r"
          "  --help              diese Hilfe\r"
          "\r"
          "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler (Meldung auf der\r"

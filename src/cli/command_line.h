@@ -16,7 +16,7 @@
 
 namespace tolka::cli {
 
-enum class Command { New, Dump, Load, SchoolPasswords };
+enum class Command { New, Dump, Load, SchoolPasswords, Run };
 
 struct CommandLine {
   bool Help = false;
@@ -26,6 +26,7 @@ struct CommandLine {
   std::optional<std::filesystem::path> ProgramDir;
   std::optional<std::string> Password;  // as typed (UTF-8)
   core::CipherVariant Variant = core::CipherVariant::Neu;
+  bool Write = false;  // run: save the write-back ("--write", takes no value)
 };
 
 // `args` are the arguments after the program name. Throws UserError for an

@@ -10,6 +10,7 @@
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
 #include "cli/record_json.h"
+#include "cli/run_command.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
 #include "core/data_cipher.h"
@@ -225,6 +226,9 @@ void RunCommand(const CommandLine& line, const fs::path& executable_dir, std::FI
       return;
     case Command::SchoolPasswords:
       SchoolPasswordsCommand(line, executable_dir, out);
+      return;
+    case Command::Run:
+      RunPipelineCommand(line, executable_dir, out, messages);
       return;
   }
 }

@@ -55,6 +55,9 @@ void WriteBackCredits(const RuleWorkArea& area, size_t index, core::StudentTable
   record.StatusWord = area.StatusWord;
   for (size_t k = 1; k <= kSubjectCount; ++k) {
     const std::string& name = catalogue.Entries[k].SubjectName;
+    // The unused catalogue entries carry the placeholder name; a course row
+    // without a subject is no course of theirs (preparation skips them too).
+    if (name == core::kNothingChosen) continue;
     for (auto& result : record.CourseResults) {
       if (result.SubjectCopy != name) continue;
       for (size_t s = 1; s <= core::kSemesterCount; ++s) {

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -15,6 +16,7 @@
 #include <QToolBar>
 
 #include "app/data_file_commands.h"
+#include "app/record_commands.h"
 #include "core/io_error.h"
 #include "ui/command_button_column.h"
 #include "ui/editor/record_editor.h"
@@ -56,6 +58,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   connect(list_panel_, &StudentListPanel::StudentSelected, this, &MainWindow::SelectStudent);
 
   CreateMenus();
+  CreateEditMenu();
   CreateToolBar();
   CreateStatusLine();
 
@@ -127,6 +130,7 @@ void MainWindow::CreateToolBar() {
   add(QStringLiteral("Speichern"),
       ThemeIcon(QStringLiteral("document-save"), QStyle::SP_DialogSaveButton, this),
       &MainWindow::FileSave);
+  AddRecordToolButtons(bar);
 
   auto* spacer = new QWidget(bar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -157,6 +161,8 @@ void MainWindow::CreateEditor(QWidget* central, QHBoxLayout* row) {
 }
 
 void MainWindow::WireCommandButtons() {
+  command_buttons_->Wire(CommandButton::SearchOn, this, &MainWindow::SearchNext);
+  command_buttons_->Wire(CommandButton::SortByName, this, &MainWindow::SortByName);
   command_buttons_->Wire(CommandButton::TakeOverData, this, &MainWindow::TakeOverData);
   command_buttons_->Wire(CommandButton::DiscardData, this, &MainWindow::DiscardData);
 }
@@ -176,14 +182,6 @@ void MainWindow::TakeOverData() {
 }
 
 void MainWindow::DiscardData() { editor_->DiscardData(); }
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (item_lists_built_) return;
-  item_lists_built_ = true;
-  editor_->RebuildItemLists();
-  editor_->ShowRecord(static_cast<size_t>(current_student_));
-}
 
 void MainWindow::CreateStatusLine() {
   const auto field = [this](const QString& name, int width) {
@@ -256,6 +254,158 @@ void MainWindow::FileSave() { RunFileCommand(&app::SaveData, false); }
 void MainWindow::FileSaveAs() { RunFileCommand(&app::SaveDataAs, false); }
 
 void MainWindow::FileExit() { close(); }
+
+// --- Record list commands (menu "B&earbeiten") ------------------------------
+
+void MainWindow::CreateEditMenu() {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("B&earbeiten"));
+  edit->setObjectName(QStringLiteral("Bearbeiten1"));
+  const auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                          void (MainWindow::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  // Ctrl+X, Ctrl+C and Ctrl+V move whole records only while the student list
+  // has the focus: in an edit box of the record editor they keep cutting,
+  // copying and pasting text.
+  const auto bind_to_list = [this](QAction* action, QKeySequence::StandardKey key) {
+    action->setShortcut(QKeySequence(key));
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list_panel_->List()->addAction(action);
+  };
+  bind_to_list(
+      add(edit, "EditCut", QStringLiteral("Schülerdatensatz-&Ausschneiden"), &MainWindow::EditCut),
+      QKeySequence::Cut);
+  bind_to_list(
+      add(edit, "EditCopy", QStringLiteral("Schülerdatensatz-&Kopieren"), &MainWindow::EditCopy),
+      QKeySequence::Copy);
+  bind_to_list(
+      add(edit, "EditPaste", QStringLiteral("Schülerdatensatz-&Einfügen"), &MainWindow::EditPaste),
+      QKeySequence::Paste);
+
+  QMenu* transfer = edit->addMenu(QStringLiteral("Schülerdatensatz in andere Datei exportieren"));
+  transfer->setObjectName(QStringLiteral("Exportieren1"));
+  add(transfer, "durchKopieren1", QStringLiteral("durch Kopieren..."),
+      &MainWindow::TransferByCopying);
+  add(transfer, "durchAusschneiden1", QStringLiteral("durch Ausschneiden..."),
+      &MainWindow::TransferByCutting);
+
+  edit->addSeparator();
+  add(edit, "SortierennachNamen1", QStringLiteral("Sortieren nach Namen"), &MainWindow::SortByName);
+  add(edit, "SortierennachKennummern1", QStringLiteral("Sortieren nach Kennummern"),
+      &MainWindow::SortByStudentId);
+  add(edit, "SortierennachKlassen1", QStringLiteral("Sortieren nach Klassen"),
+      &MainWindow::SortByClass);
+
+  edit->addSeparator();
+  add(edit, "SuchennachSchlerName1", QStringLiteral("Schüler Suchen"), &MainWindow::SearchStudent)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  add(edit, "WeiterSuchen1", QStringLiteral("Weiter Suchen"), &MainWindow::SearchNext)
+      ->setShortcut(QKeySequence(Qt::Key_F3));
+}
+
+void MainWindow::AddRecordToolButtons(QToolBar* bar) {
+  // The hint is the text before "|" of the button's caption. Without an icon
+  // theme the button shows that text.
+  const auto add = [this, bar](const char* name, const QString& hint, const QString& icon,
+                               void (MainWindow::*handler)()) {
+    QAction* action = bar->addAction(QIcon::fromTheme(icon), hint);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  bar->addSeparator();
+  add("CutButton", QStringLiteral("Ausschneiden des aktuellen Schülerdatensatzes"),
+      QStringLiteral("edit-cut"), &MainWindow::EditCut);
+  add("CopyButton", QStringLiteral("Kopieren des aktuellen Schülerdatensatzes"),
+      QStringLiteral("edit-copy"), &MainWindow::EditCopy);
+  add("PasteButton", QStringLiteral("Einfügen des Schülerdatensatzes"),
+      QStringLiteral("edit-paste"), &MainWindow::EditPaste);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (record_list_initialised_) return;
+  // Needs the subject catalogue of the start-up for the initialised record.
+  record_list_initialised_ = true;
+  app::InitialiseRecordList(state_);
+  // The item lists need the catalogue and the list directory of the
+  // start-up as well.
+  editor_->RebuildItemLists();
+  editor_->ShowRecord(static_cast<size_t>(current_student_));
+}
+
+void MainWindow::RunRecordCommand(const std::function<void(size_t current)>& command) {
+  try {
+    command(static_cast<size_t>(current_student_));
+  } catch (const tolka::IoError& error) {
+    interaction_->Tell(core::Icon::Error, error.what());
+  }
+  ShowState();
+}
+
+void MainWindow::EditCut() {
+  RunRecordCommand(
+      [this](size_t current) { app::CutStudentRecord(state_, *interaction_, current); });
+}
+
+void MainWindow::EditCopy() {
+  RunRecordCommand([this](size_t current) { app::CopyStudentRecord(state_, current); });
+}
+
+void MainWindow::EditPaste() {
+  RunRecordCommand(
+      [this](size_t current) { app::PasteStudentRecord(state_, *interaction_, current); });
+}
+
+void MainWindow::TransferByCopying() {
+  RunRecordCommand([this](size_t current) {
+    app::TransferStudentRecord(state_, *interaction_, current, app::TransferKind::Copy);
+  });
+}
+
+void MainWindow::TransferByCutting() {
+  RunRecordCommand([this](size_t current) {
+    app::TransferStudentRecord(state_, *interaction_, current, app::TransferKind::Cut);
+  });
+}
+
+void MainWindow::SortByName() {
+  RunRecordCommand([this](size_t current) {
+    app::SortStudents(state_, *interaction_, current, core::SortKey::Surname);
+  });
+}
+
+void MainWindow::SortByStudentId() {
+  RunRecordCommand([this](size_t current) {
+    app::SortStudents(state_, *interaction_, current, core::SortKey::StudentId);
+  });
+}
+
+void MainWindow::SortByClass() {
+  RunRecordCommand([this](size_t current) {
+    app::SortStudents(state_, *interaction_, current, core::SortKey::ClassName);
+  });
+}
+
+void MainWindow::SearchStudent() {
+  RunRecordCommand([this](size_t current) {
+    if (const auto found = app::SearchStudent(state_, *interaction_, current)) {
+      current_student_ = static_cast<int>(*found);
+    }
+  });
+}
+
+void MainWindow::SearchNext() {
+  RunRecordCommand([this](size_t current) {
+    if (const auto found = app::SearchNextStudent(state_, *interaction_, current)) {
+      current_student_ = static_cast<int>(*found);
+    }
+  });
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   editor_->TransferIntoRecord();

@@ -1,5 +1,6 @@
 // The main window `TMainForm`: the student list on the left, the menu
-// "&Datei" with the file commands, the tool bar with the red modified box at
+// "&Datei" with the file commands, the menu "B&earbeiten" with the record
+// list commands, the tool bar with the red modified box at
 // its right end, and the status line (field 1: the hint of the control or
 // menu item under the mouse; field 2: the current file name). The central
 // area is a row: the list, the record editor, the column of command buttons.
@@ -16,6 +17,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstddef>
+#include <functional>
 #include <memory>
 
 #include "app/app_state.h"
@@ -24,6 +27,7 @@
 class QAction;
 class QHBoxLayout;
 class QLabel;
+class QToolBar;
 
 namespace tolka::ui {
 
@@ -69,10 +73,27 @@ class MainWindow : public QMainWindow {
   RecordEditor* Editor() const { return editor_; }
   CommandButtonColumn* CommandButtons() const { return command_buttons_; }
 
+  // The record list commands (menu "B&earbeiten", the tool buttons of cut,
+  // copy and paste). They work on the stored records (the editor is not
+  // transferred first); afterwards the list is rebuilt with the current
+  // student selected and the modified box updated. SortByName is also the
+  // button "Sortieren (Namen)", SearchNext the button "Weiter Suchen".
+  void EditCut();
+  void EditCopy();
+  void EditPaste();
+  void TransferByCopying();  // "durch Kopieren..."
+  void TransferByCutting();  // "durch Ausschneiden..."
+  void SortByName();
+  void SortByStudentId();
+  void SortByClass();
+  void SearchStudent();  // "Schüler Suchen"
+  void SearchNext();     // "Weiter Suchen"
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
-  // The first show builds the editor's item lists and shows the record.
+  // The first show initialises the record clipboard and the search state,
+  // builds the editor's item lists and shows the record.
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -94,6 +115,13 @@ class MainWindow : public QMainWindow {
   void UpdateModifiedBox();
   void SelectStudent(int index);
 
+  // Record list commands: the actions (cut, copy and paste bound to Ctrl+X,
+  // Ctrl+C and Ctrl+V while the student list has the focus), the menu, the
+  // tool buttons, and the frame of each command.
+  void CreateEditMenu();
+  void AddRecordToolButtons(QToolBar* bar);
+  void RunRecordCommand(const std::function<void(size_t current)>& command);
+
   app::AppState& state_;
   std::unique_ptr<QtInteraction> own_interaction_;
   core::Interaction* interaction_;
@@ -105,10 +133,11 @@ class MainWindow : public QMainWindow {
   StudentListPanel* list_panel_ = nullptr;
   RecordEditor* editor_ = nullptr;
   CommandButtonColumn* command_buttons_ = nullptr;
-  bool item_lists_built_ = false;
   QAction* modified_box_ = nullptr;  // the tool bar's red box
   QLabel* hint_field_ = nullptr;
   QLabel* file_field_ = nullptr;
+
+  bool record_list_initialised_ = false;  // at the first show
 };
 
 }  // namespace tolka::ui

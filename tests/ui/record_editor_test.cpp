@@ -539,7 +539,8 @@ TEST_F(EditorTest, CommandButtonColumn) {
     QPushButton* b = Command(static_cast<CommandButton>(i));
     if (b->isVisible()) shown << b->objectName();
   }
-  EXPECT_EQ(shown, (QStringList{QStringLiteral("Button11"), QStringLiteral("Button12"),
+  EXPECT_EQ(shown, (QStringList{QStringLiteral("Button9"), QStringLiteral("Button10"),
+                                QStringLiteral("Button11"), QStringLiteral("Button12"),
                                 QStringLiteral("Button13")}));
   EXPECT_FALSE(Command(CommandButton::CourseSettings)->isEnabled());
 
