@@ -6,11 +6,11 @@ namespace tolka::ui {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonEntry {
   const char* Caption;  // UTF-8
   const char* Name;
 };
-constexpr std::array<ButtonSpec, kCommandButtonCount> kButtons = {{
+constexpr std::array<ButtonEntry, kCommandButtonCount> kButtons = {{
     {"? Kurswahl", "Button1"},
     {"? Anmeldung z. Pr.", "Button2"},
     {"? Zulassung z. Pr.", "Button3"},
