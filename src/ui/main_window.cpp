@@ -18,6 +18,8 @@
 #include "app/data_file_commands.h"
 #include "app/record_commands.h"
 #include "core/io_error.h"
+#include "ui/command_button_column.h"
+#include "ui/editor/record_editor.h"
 #include "ui/qt_interaction.h"
 #include "ui/qt_text.h"
 #include "ui/student_list_panel.h"
@@ -51,8 +53,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   auto* row = new QHBoxLayout(central);
   list_panel_ = new StudentListPanel(central);
   row->addWidget(list_panel_);
-  // The record editor takes the rest of the row.
-  row->addStretch(1);
+  CreateEditor(central, row);
   setCentralWidget(central);
   connect(list_panel_, &StudentListPanel::StudentSelected, this, &MainWindow::SelectStudent);
 
@@ -147,6 +148,42 @@ void MainWindow::CreateToolBar() {
   modified_box_ = bar->addWidget(box);
 }
 
+void MainWindow::CreateEditor(QWidget* central, QHBoxLayout* row) {
+  row->setContentsMargins(4, 4, 4, 4);
+  row->setSpacing(6);
+  editor_ = new RecordEditor(state_, *interaction_, central);
+  row->addWidget(editor_, 1);
+  command_buttons_ = new CommandButtonColumn(central);
+  row->addWidget(command_buttons_);
+  connect(editor_, &RecordEditor::Refreshed, this, &MainWindow::EditorRefreshed);
+  connect(editor_, &RecordEditor::StatusNote, this,
+          [this](const QString& note) { hint_field_->setText(note); });
+  WireCommandButtons();
+}
+
+void MainWindow::WireCommandButtons() {
+  command_buttons_->Wire(CommandButton::SearchOn, this, &MainWindow::SearchNext);
+  command_buttons_->Wire(CommandButton::SortByName, this, &MainWindow::SortByName);
+  command_buttons_->Wire(CommandButton::TakeOverData, this, &MainWindow::TakeOverData);
+  command_buttons_->Wire(CommandButton::DiscardData, this, &MainWindow::DiscardData);
+}
+
+void MainWindow::EditorRefreshed() {
+  command_buttons_->SetClearCreditsEnabled(app::ClearCreditsEnabled(editor_->ActivePage()));
+  UpdateModifiedBox();
+}
+
+void MainWindow::UpdateModifiedBox() {
+  if (modified_box_ != nullptr) modified_box_->setVisible(state_.Data.Modified);
+}
+
+void MainWindow::TakeOverData() {
+  editor_->TakeOverData();
+  list_panel_->Rebuild(state_.Data.Table, current_student_);
+}
+
+void MainWindow::DiscardData() { editor_->DiscardData(); }
+
 void MainWindow::CreateStatusLine() {
   const auto field = [this](const QString& name, int width) {
     auto* label = new QLabel(this);
@@ -177,7 +214,8 @@ void MainWindow::ShowState() {
   list_panel_->Rebuild(state_.Data.Table, current_student_);
   file_field_->setText(file_command_run_ ? FileNameToQString(state_.Data.CurrentFileName)
                                          : QStringLiteral("aktuelle (leere) Datei"));
-  modified_box_->setVisible(state_.Data.Modified);
+  editor_->ShowRecord(static_cast<size_t>(current_student_));
+  UpdateModifiedBox();
 }
 
 bool MainWindow::ModifiedBoxShown() const { return modified_box_->isVisible(); }
@@ -186,9 +224,15 @@ QString MainWindow::FileNameField() const { return file_field_->text(); }
 
 QString MainWindow::HintField() const { return hint_field_->text(); }
 
-void MainWindow::SelectStudent(int index) { current_student_ = index; }
+void MainWindow::SelectStudent(int index) {
+  editor_->SelectStudent(static_cast<size_t>(index));
+  current_student_ = index;
+  list_panel_->Rebuild(state_.Data.Table, current_student_);
+  UpdateModifiedBox();
+}
 
 void MainWindow::RunFileCommand(FileCommand command, bool show_first_student) {
+  editor_->TransferIntoRecord();
   try {
     command(state_, *interaction_);
     if (show_first_student) current_student_ = 0;
@@ -196,6 +240,9 @@ void MainWindow::RunFileCommand(FileCommand command, bool show_first_student) {
     interaction_->Tell(core::Icon::Error, error.what());
   }
   file_command_run_ = true;
+  // Open reloads the name lists; Open and Save may have moved the data
+  // directory and with it the subject catalogue and the list directory.
+  editor_->RebuildItemLists();
   ShowState();
 }
 
@@ -287,6 +334,10 @@ void MainWindow::showEvent(QShowEvent* event) {
   // Needs the subject catalogue of the start-up for the initialised record.
   record_list_initialised_ = true;
   app::InitialiseRecordList(state_);
+  // The item lists need the catalogue and the list directory of the
+  // start-up as well.
+  editor_->RebuildItemLists();
+  editor_->ShowRecord(static_cast<size_t>(current_student_));
 }
 
 void MainWindow::RunRecordCommand(const std::function<void(size_t current)>& command) {
@@ -359,6 +410,7 @@ void MainWindow::SearchNext() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  editor_->TransferIntoRecord();
   bool may_close = false;
   try {
     may_close = app::LeaveProgram(state_, *interaction_);

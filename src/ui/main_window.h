@@ -3,7 +3,12 @@
 // list commands, the tool bar with the red modified box at
 // its right end, and the status line (field 1: the hint of the control or
 // menu item under the mouse; field 2: the current file name). The central
-// area is a row: the list, then the area that the record editor fills.
+// area is a row: the list, the record editor, the column of command buttons.
+//
+// The record editor is a buffer: a click in the list, a page switch and
+// "Daten übernehmen" transfer it into the record. The commands that write or
+// replace the data (New, Open, Save, Save As, leaving the program) transfer
+// it first, so what the user typed and sees is what is saved or asked about.
 //
 // Every command runs to its end inside one event: it calls the app
 // function, shows an IoError's text in an error box, then shows the state
@@ -21,13 +26,16 @@
 #include "rules/pipelines.h"
 
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QToolBar;
 
 namespace tolka::ui {
 
+class CommandButtonColumn;
 class QtInteraction;
+class RecordEditor;
 class StudentListPanel;
 
 class MainWindow : public QMainWindow {
@@ -41,8 +49,9 @@ class MainWindow : public QMainWindow {
 
   core::Interaction& Interaction() { return *interaction_; }
 
-  // Rebuilds the student list, selects the current student and updates the
-  // status line and the modified box.
+  // Rebuilds the student list, selects the current student, shows the
+  // current record in the editor and updates the status line and the
+  // modified box.
   void ShowState();
 
   int CurrentStudent() const { return current_student_; }
@@ -57,6 +66,14 @@ class MainWindow : public QMainWindow {
   void FileSaveAs();
   // Closes the window: the shutdown of closeEvent.
   void FileExit();
+
+  // The command buttons "Daten übernehmen" (`Button12Click`: transfer, list
+  // rebuilt) and "Daten verwerfen" (`Button13Click`: show the record again).
+  void TakeOverData();
+  void DiscardData();
+
+  RecordEditor* Editor() const { return editor_; }
+  CommandButtonColumn* CommandButtons() const { return command_buttons_; }
 
   // The record list commands (menu "B&earbeiten", the tool buttons of cut,
   // copy and paste). They work on the stored records (the editor is not
@@ -103,7 +120,8 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
-  // The first show initialises the record clipboard and the search state.
+  // The first show initialises the record clipboard and the search state,
+  // builds the editor's item lists and shows the record.
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -114,6 +132,15 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusLine();
+  // The record editor and the command-button column, right of the list.
+  void CreateEditor(QWidget* central, QHBoxLayout* row);
+  // One line per command button that has its command; the others stay
+  // hidden until theirs is added here.
+  void WireCommandButtons();
+  // After every show and transfer of the editor: the modified box and
+  // "Anrechng. löschen".
+  void EditorRefreshed();
+  void UpdateModifiedBox();
   void SelectStudent(int index);
 
   // Record list commands: the actions (cut, copy and paste bound to Ctrl+X,
@@ -137,6 +164,8 @@ class MainWindow : public QMainWindow {
   bool file_command_run_ = false;
 
   StudentListPanel* list_panel_ = nullptr;
+  RecordEditor* editor_ = nullptr;
+  CommandButtonColumn* command_buttons_ = nullptr;
   QAction* modified_box_ = nullptr;  // the tool bar's red box
   QLabel* hint_field_ = nullptr;
   QLabel* file_field_ = nullptr;

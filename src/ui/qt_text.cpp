@@ -30,16 +30,18 @@ QString FirstUnstorableCharacter(const QString& text) {
   return {};
 }
 
+QString UnstorableCharacterMessage(const QString& character) {
+  return QStringLiteral(
+             "Das Zeichen „%1“ kann nicht gespeichert werden!\n\n"
+             "Tolka speichert alle Texte im westeuropäischen Zeichensatz "
+             "(Windows-1252).\nBitte geben Sie den Text ohne dieses Zeichen ein.")
+      .arg(character);
+}
+
 std::optional<std::string> TypedTextToCore(QWidget* parent, const QString& text) {
   if (auto converted = ToCore(text)) return converted;
-  const QString character = FirstUnstorableCharacter(text);
   ShowMessageBox(parent, core::Icon::Error,
-                 QStringLiteral("Das Zeichen „%1“ kann nicht gespeichert werden!\n\n"
-                                "Tolka speichert alle Texte im westeuropäischen Zeichensatz "
-                                "(Windows-1252).\nBitte geben Sie den Text ohne dieses "
-                                "Zeichen ein.")
-                     .arg(character),
-                 core::Buttons::Ok);
+                 UnstorableCharacterMessage(FirstUnstorableCharacter(text)), core::Buttons::Ok);
   return std::nullopt;
 }
 

@@ -28,6 +28,10 @@ std::optional<std::string> ToCore(const QString& text);
 // can be stored.
 QString FirstUnstorableCharacter(const QString& text);
 
+// The error message for a typed character that Windows-1252 cannot store
+// ("Das Zeichen „Ł“ kann nicht gespeichert werden! ...").
+QString UnstorableCharacterMessage(const QString& character);
+
 // ToCore for a text that a person typed into a dialog: when a character
 // cannot be stored, shows a German error box over `parent` naming the
 // character and returns nothing, so the dialog stays open.

@@ -31,9 +31,16 @@ StudentListPanel::StudentListPanel(QWidget* parent) : QWidget(parent) {
 
 void StudentListPanel::Rebuild(const core::StudentTable& table, int current) {
   const QSignalBlocker blocker(list_);
-  list_->clear();
+  // The lines are replaced in place: a click in the list rebuilds it from
+  // inside the list's own selection signal, where clearing would delete the
+  // item being clicked.
   for (size_t slot = 0; slot < core::kListCount; ++slot) {
-    list_->addItem(FromCore(core::ListLine(table.At(slot))));
+    const QString line = FromCore(core::ListLine(table.At(slot)));
+    if (QListWidgetItem* item = list_->item(static_cast<int>(slot))) {
+      item->setText(line);
+    } else {
+      list_->addItem(line);
+    }
   }
   list_->setCurrentRow(current);
 }
