@@ -60,6 +60,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreateMenus();
   CreateEditMenu();
   CreateRulesMenu();
+  CreateToolsMenu();
   CreateToolBar();
   CreateStatusLine();
 
@@ -166,6 +167,15 @@ void MainWindow::WireCommandButtons() {
   command_buttons_->Wire(CommandButton::SortByName, this, &MainWindow::SortByName);
   command_buttons_->Wire(CommandButton::TakeOverData, this, &MainWindow::TakeOverData);
   command_buttons_->Wire(CommandButton::DiscardData, this, &MainWindow::DiscardData);
+  // The check buttons run the same pipelines as their menu items.
+  command_buttons_->Wire(CommandButton::CheckCourseChoice, this, &MainWindow::CheckCourseChoice);
+  command_buttons_->Wire(CommandButton::CheckRegistration, this, &MainWindow::CheckRegistration);
+  command_buttons_->Wire(CommandButton::CheckAdmission, this, &MainWindow::CheckRegistration);
+  command_buttons_->Wire(CommandButton::Optimisation, this, &MainWindow::OptimiseCourses);
+  command_buttons_->Wire(CommandButton::ExamRecommendation, this, &MainWindow::Recommend);
+  command_buttons_->Wire(CommandButton::CheckPromotion, this, &MainWindow::CheckPromotion);
+  command_buttons_->Wire(CommandButton::CheckOralAdmission, this, &MainWindow::CheckOralAdmission);
+  command_buttons_->Wire(CommandButton::ClearCredits, this, &MainWindow::ClearCredits);
 }
 
 void MainWindow::EditorRefreshed() {
@@ -294,19 +304,24 @@ void MainWindow::CreateEditMenu() {
       &MainWindow::TransferByCutting);
   AddCreditingMenu(edit);
 
-  edit->addSeparator();
-  add(edit, "SortierennachNamen1", QStringLiteral("Sortieren nach Namen"), &MainWindow::SortByName);
-  add(edit, "SortierennachKennummern1", QStringLiteral("Sortieren nach Kennummern"),
+  // The sorts and the search stand in the menu "Werkzeuge", which the menu
+  // bar shows after "Prüfen und Berechnen" (see CreateToolsMenu).
+  tools_menu_ = new QMenu(QStringLiteral("Werkzeuge"), this);
+  tools_menu_->setObjectName(QStringLiteral("Werkzeuge1"));
+  add(tools_menu_, "SortierennachNamen1", QStringLiteral("Sortieren nach Namen"),
+      &MainWindow::SortByName);
+  add(tools_menu_, "SortierennachKennummern1", QStringLiteral("Sortieren nach Kennummern"),
       &MainWindow::SortByStudentId);
-  add(edit, "SortierennachKlassen1", QStringLiteral("Sortieren nach Klassen"),
+  add(tools_menu_, "SortierennachKlassen1", QStringLiteral("Sortieren nach Klassen"),
       &MainWindow::SortByClass);
-
-  edit->addSeparator();
-  add(edit, "SuchennachSchlerName1", QStringLiteral("Schüler Suchen"), &MainWindow::SearchStudent)
+  add(tools_menu_, "SuchennachSchlerName1", QStringLiteral("Schüler Suchen"),
+      &MainWindow::SearchStudent)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  add(edit, "WeiterSuchen1", QStringLiteral("Weiter Suchen"), &MainWindow::SearchNext)
+  add(tools_menu_, "WeiterSuchen1", QStringLiteral("Weiter Suchen"), &MainWindow::SearchNext)
       ->setShortcut(QKeySequence(Qt::Key_F3));
 }
+
+void MainWindow::CreateToolsMenu() { menuBar()->addMenu(tools_menu_); }
 
 void MainWindow::AddRecordToolButtons(QToolBar* bar) {
   // The hint is the text before "|" of the button's caption. Without an icon

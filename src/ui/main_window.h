@@ -147,6 +147,8 @@ class MainWindow : public QMainWindow {
   // Ctrl+C and Ctrl+V while the student list has the focus), the menu, the
   // tool buttons, and the frame of each command.
   void CreateEditMenu();
+  void CreateToolsMenu();
+  QMenu* tools_menu_ = nullptr;
   void AddRecordToolButtons(QToolBar* bar);
   void RunRecordCommand(const std::function<void(size_t current)>& command);
 

@@ -123,8 +123,9 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   QStringList titles;
   for (const QAction* action : window_->menuBar()->actions()) titles << action->text();
-  EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
-                                 QStringLiteral("Prüfen und Berechnen")}));
+  EXPECT_EQ(titles,
+            (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
+                         QStringLiteral("Prüfen und Berechnen"), QStringLiteral("Werkzeuge")}));
 
   const auto* edit = window_->findChild<QMenu*>(QStringLiteral("Bearbeiten1"));
   ASSERT_NE(edit, nullptr);
@@ -133,8 +134,12 @@ TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
                          QStringLiteral("Schülerdatensatz-&Kopieren"),
                          QStringLiteral("Schülerdatensatz-&Einfügen"),
                          QStringLiteral("Schülerdatensatz in andere Datei exportieren"),
-                         QStringLiteral("automatisches Setzen von Kursanrechnungen"),
-                         QStringLiteral("Sortieren nach Namen"),
+                         QStringLiteral("automatisches Setzen von Kursanrechnungen")}));
+  // The sorts and the search stand in "Werkzeuge".
+  const auto* tools = window_->findChild<QMenu*>(QStringLiteral("Werkzeuge1"));
+  ASSERT_NE(tools, nullptr);
+  EXPECT_EQ(Captions(tools),
+            (QStringList{QStringLiteral("Sortieren nach Namen"),
                          QStringLiteral("Sortieren nach Kennummern"),
                          QStringLiteral("Sortieren nach Klassen"), QStringLiteral("Schüler Suchen"),
                          QStringLiteral("Weiter Suchen")}));
