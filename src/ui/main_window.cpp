@@ -325,21 +325,24 @@ void MainWindow::CreateToolsMenu() { menuBar()->addMenu(tools_menu_); }
 
 void MainWindow::AddRecordToolButtons(QToolBar* bar) {
   // The hint is the text before "|" of the button's caption. Without an icon
-  // theme the button shows that text.
-  const auto add = [this, bar](const char* name, const QString& hint, const QString& icon,
-                               void (MainWindow::*handler)()) {
-    QAction* action = bar->addAction(QIcon::fromTheme(icon), hint);
+  // theme the button shows a short text; the full hint would push "Beenden"
+  // and the modified box out of the tool bar at the window's width.
+  const auto add = [this, bar](const char* name, const QString& label, const QString& hint,
+                               const QString& icon, void (MainWindow::*handler)()) {
+    QAction* action = bar->addAction(QIcon::fromTheme(icon), label);
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(hint);
     action->setStatusTip(hint);
     connect(action, &QAction::triggered, this, handler);
   };
   bar->addSeparator();
-  add("CutButton", QStringLiteral("Ausschneiden des aktuellen Schülerdatensatzes"),
-      QStringLiteral("edit-cut"), &MainWindow::EditCut);
-  add("CopyButton", QStringLiteral("Kopieren des aktuellen Schülerdatensatzes"),
-      QStringLiteral("edit-copy"), &MainWindow::EditCopy);
-  add("PasteButton", QStringLiteral("Einfügen des Schülerdatensatzes"),
+  add("CutButton", QStringLiteral("Ausschneiden"),
+      QStringLiteral("Ausschneiden des aktuellen Schülerdatensatzes"), QStringLiteral("edit-cut"),
+      &MainWindow::EditCut);
+  add("CopyButton", QStringLiteral("Kopieren"),
+      QStringLiteral("Kopieren des aktuellen Schülerdatensatzes"), QStringLiteral("edit-copy"),
+      &MainWindow::EditCopy);
+  add("PasteButton", QStringLiteral("Einfügen"), QStringLiteral("Einfügen des Schülerdatensatzes"),
       QStringLiteral("edit-paste"), &MainWindow::EditPaste);
 }
 
