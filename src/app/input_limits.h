@@ -32,7 +32,7 @@ inline constexpr size_t kCertificateRemarks = core::record_width::kCertificateRe
 // still become acceptable by typing on, and one to refuse.
 enum class InputState { Invalid, Intermediate, Acceptable };
 
-// Points boxes (`SemesterPoints`, exam points, the special-work points):
+// Points boxes (`SemesterPoints`, exam points, the learning-achievement points):
 // "00".."15" and "--" are acceptable; "", "0".."9", "-" are intermediate.
 InputState ValidatePoints(const std::string& text);
 // A single digit gets its leading zero ("5" -> "05": "5" would count as no

@@ -16,7 +16,7 @@ namespace tolka::rules {
 // semester without 1..15 points is no credited course: it counts in no block
 // and adds nothing. Items: 3 (credited semester of another course kind),
 // 4 (exam value out of range), 5 (a block above its maximum, always),
-// 86 (special-work mark missing, always), 87, 88, 89 and 42-44, 48-50 (with
+// 86 (learning-achievement mark missing, always), 87, 88, 89 and 42-44, 48-50 (with
 // checks only).
 void ComputeBlocks(const RuleContext& ctx, RuleWorkArea& area, CheckResultList& list,
                    BlockResult& result, bool with_checks);

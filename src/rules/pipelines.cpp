@@ -5,6 +5,7 @@
 #include "rules/block_computation.h"
 #include "rules/block_one_check.h"
 #include "rules/check_report.h"
+#include "rules/composite_commands.h"
 #include "rules/compulsory_course_check.h"
 #include "rules/course_choice_check.h"
 #include "rules/course_crediting.h"
@@ -15,7 +16,6 @@
 #include "rules/project_course_check.h"
 #include "rules/projection.h"
 #include "rules/recommendations.h"
-#include "rules/special_pipelines.h"
 #include "rules/work_area.h"
 
 namespace tolka::rules {
@@ -303,7 +303,7 @@ PipelineOutcome RunPipeline(PipelineContext& ctx, core::StudentTable& table, siz
                             std::string_view id) {
   const PipelineRow* row = FindPipeline(id);
   if (row == nullptr) throw std::invalid_argument("unknown pipeline");
-  if (row->Special != SpecialCommand::None) return RunSpecialPipeline(ctx, table, index, *row);
+  if (row->Special != SpecialCommand::None) return RunCompositeCommand(ctx, table, index, *row);
   RulesState& state = ctx.State;
   const RuleContext& rules = ctx.Rules;
   // Check the index before anything of the state changes.

@@ -190,7 +190,7 @@ RecommendationOutcome RunRecommendations(const RuleContext& ctx, const core::Stu
   ComputeImprovementHints(ctx, area, true, out.Flags, list);
   BlockThreeShortfall(ctx, out.Best, true, out.Flags);
 
-  // Missing special-work marks are expected before the oral exams.
+  // Missing learning-achievement marks are expected before the oral exams.
   list.At(86).Error = 0;
   return out;
 }

@@ -55,7 +55,7 @@ struct RuleWorkArea {
   // [1..30] one slot per catalogue subject; [0] unused.
   std::array<SubjectSlot, kSubjectCount + 1> SubjectSlots{};
 
-  // The special-work fields the rules read and the projection may change.
+  // The learning-achievement fields the rules read and the projection may change.
   uint16_t& SpecialWorkCounts() { return Student.SpecialWorkCounts; }
   uint16_t SpecialWorkCounts() const { return Student.SpecialWorkCounts; }
 };

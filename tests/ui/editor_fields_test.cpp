@@ -120,7 +120,7 @@ TEST_F(EditorTest, PointsBoxesTakeZeroToFifteenOrDashes) {
   Command(CommandButton::TakeOverData)->click();
   EXPECT_EQ(Rec(0).CourseResults[3].SemesterPoints[1], "05");
 
-  // The special-work points and the exam points take the same.
+  // The learning-achievement points and the exam points take the same.
   Retype(Edit("SpecialWorkColloquiumPoints"), QStringLiteral("99"));
   EXPECT_EQ(Edit("SpecialWorkColloquiumPoints")->text(), QStringLiteral("9"));
   Retype(Edit("OralExam0"), QStringLiteral("14"));

@@ -17,7 +17,7 @@
 #include "ui/editor/project_courses_page.h"
 #include "ui/editor/remarks_page.h"
 #include "ui/editor/results_page.h"
-#include "ui/editor/special_work_page.h"
+#include "ui/editor/learning_achievement_page.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 

@@ -7,8 +7,8 @@
 
 namespace tolka::rules {
 
-PipelineOutcome RunSpecialPipeline(PipelineContext& ctx, core::StudentTable& table, size_t index,
-                                   const PipelineRow& row);
+PipelineOutcome RunCompositeCommand(PipelineContext& ctx, core::StudentTable& table, size_t index,
+                                    const PipelineRow& row);
 
 // The FHR title of pair p: "schul. Teil der FH-Reife 1.+ 2. Sem."; with
 // `best` "beste Variante: FH-Reife 1.+ 2. Sem.".

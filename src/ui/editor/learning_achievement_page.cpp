@@ -1,4 +1,4 @@
-#include "ui/editor/special_work_page.h"
+#include "ui/editor/learning_achievement_page.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -56,4 +56,4 @@ void SpecialWorkPage::Collect(app::EditorValues& v) const {
 
 }  // namespace tolka::ui
 
-#include "moc_special_work_page.cpp"
+#include "moc_learning_achievement_page.cpp"

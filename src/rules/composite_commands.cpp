@@ -1,4 +1,4 @@
-#include "rules/special_pipelines.h"
+#include "rules/composite_commands.h"
 
 #include "rules/work_area.h"
 
@@ -152,8 +152,8 @@ std::string FhrTitle(int pair, bool best) {
   return best ? "beste Variante: FH-Reife " + semesters : "schul. Teil der FH-Reife " + semesters;
 }
 
-PipelineOutcome RunSpecialPipeline(PipelineContext& ctx, core::StudentTable& table, size_t index,
-                                   const PipelineRow& row) {
+PipelineOutcome RunCompositeCommand(PipelineContext& ctx, core::StudentTable& table, size_t index,
+                                    const PipelineRow& row) {
   table.At(index);  // the index is checked before anything changes
   switch (row.Special) {
     case SpecialCommand::Recommendations:

@@ -1,4 +1,4 @@
-#include "rules/special_pipelines.h"
+#include "rules/composite_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ core::StudentRecord FhrStudent() {
   return r;
 }
 
-class SpecialPipelinesTest : public ::testing::Test {
+class CompositeCommandsTest : public ::testing::Test {
  protected:
   RulesSetup setup;
   RuleContext rules = setup.Context();
@@ -43,7 +43,7 @@ class SpecialPipelinesTest : public ::testing::Test {
   }
 };
 
-TEST_F(SpecialPipelinesTest, FhrPairCreditsWritesBackAndFillsTheTexts) {
+TEST_F(CompositeCommandsTest, FhrPairCreditsWritesBackAndFillsTheTexts) {
   table.At(0) = FhrStudent();
   const PipelineOutcome o = Run("fhr-2");
   EXPECT_EQ(o.Finish, FinishAction::FhrResult);
@@ -64,7 +64,7 @@ TEST_F(SpecialPipelinesTest, FhrPairCreditsWritesBackAndFillsTheTexts) {
   EXPECT_TRUE(o.RecordChanged);
 }
 
-TEST_F(SpecialPipelinesTest, BestVariantTakesTheLaterPairOnATie) {
+TEST_F(CompositeCommandsTest, BestVariantTakesTheLaterPairOnATie) {
   table.At(0) = FhrStudent();
   const PipelineOutcome o = Run("fhr-best");
   ASSERT_TRUE(o.Fhr);
@@ -77,7 +77,7 @@ TEST_F(SpecialPipelinesTest, BestVariantTakesTheLaterPairOnATie) {
   EXPECT_EQ(Credits(0), "0011");
 }
 
-TEST_F(SpecialPipelinesTest, NoValidPairShowsTheMessageAndChangesNothing) {
+TEST_F(CompositeCommandsTest, NoValidPairShowsTheMessageAndChangesNothing) {
   table.At(0) = RecordWith({{"Deutsch", false, false, {"10", "10", "10", "10"}}});
   const auto before = core::EncodeStudentRecord(table.At(0));
   const PipelineOutcome o = Run("fhr-best");
@@ -89,7 +89,7 @@ TEST_F(SpecialPipelinesTest, NoValidPairShowsTheMessageAndChangesNothing) {
   EXPECT_EQ(core::EncodeStudentRecord(table.At(0)), before);
 }
 
-TEST_F(SpecialPipelinesTest, CheckOnlyVariantUsesTheStoredCreditsAndWritesNothing) {
+TEST_F(CompositeCommandsTest, CheckOnlyVariantUsesTheStoredCreditsAndWritesNothing) {
   table.At(0) = FhrStudent();
   const auto before = core::EncodeStudentRecord(table.At(0));
   const PipelineOutcome o = Run("fhr-check-1");
@@ -105,7 +105,7 @@ TEST_F(SpecialPipelinesTest, CheckOnlyVariantUsesTheStoredCreditsAndWritesNothin
   EXPECT_EQ(checked.Fhr->Sums.Total, 190);
 }
 
-TEST_F(SpecialPipelinesTest, PromotionWritesBothFlags) {
+TEST_F(CompositeCommandsTest, PromotionWritesBothFlags) {
   core::StudentRecord r = core::InitialisedRecord(settings::IntroPhaseDefaultsOf(setup.Catalogue));
   r.Surname = "Berg";
   auto& rows = r.IntroPhase;
@@ -146,7 +146,7 @@ TEST_F(SpecialPipelinesTest, PromotionWritesBothFlags) {
   EXPECT_EQ(table.At(0).PromotableToQualPhase, 1);
 }
 
-TEST_F(SpecialPipelinesTest, RecommendationsFinishWithTheirWindowOrTheReport) {
+TEST_F(CompositeCommandsTest, RecommendationsFinishWithTheirWindowOrTheReport) {
   table.At(0) = FhrStudent();
   const PipelineOutcome o = Run("recommendations");
   ASSERT_TRUE(o.Recommendations);
