@@ -12,12 +12,12 @@
 #include "ui/editor/editor_fields.h"
 #include "ui/editor/intro_phase_page.h"
 #include "ui/editor/languages_page.h"
+#include "ui/editor/learning_achievement_page.h"
 #include "ui/editor/page_selector.h"
 #include "ui/editor/personal_page.h"
 #include "ui/editor/project_courses_page.h"
 #include "ui/editor/remarks_page.h"
 #include "ui/editor/results_page.h"
-#include "ui/editor/learning_achievement_page.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 
