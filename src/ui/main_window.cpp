@@ -17,6 +17,7 @@
 
 #include "app/data_file_commands.h"
 #include "app/record_commands.h"
+#include "app/set_back_commands.h"
 #include "core/io_error.h"
 #include "ui/command_button_column.h"
 #include "ui/editor/record_editor.h"
@@ -303,6 +304,20 @@ void MainWindow::CreateEditMenu() {
   add(transfer, "durchAusschneiden1", QStringLiteral("durch Ausschneiden..."),
       &MainWindow::TransferByCutting);
   AddCreditingMenu(edit);
+
+  // "Schüler zurückstufen": the five set-back commands.
+  QMenu* set_back = edit->addMenu(QStringLiteral("Schüler zurückstufen"));
+  set_back->setObjectName(QStringLiteral("Zurueckstufen1"));
+  for (app::SetBack kind :
+       {app::SetBack::RepeatIntroPhase, app::SetBack::From121To111, app::SetBack::From122To112,
+        app::SetBack::From131To121, app::SetBack::From132To122}) {
+    QAction* action = set_back->addAction(FromCore(app::SetBackCaption(kind)));
+    connect(action, &QAction::triggered, this, [this, kind] {
+      RunRecordCommand([this, kind](size_t current) {
+        app::SetBackStudent(state_, *interaction_, current, kind);
+      });
+    });
+  }
 
   // The sorts and the search stand in the menu "Werkzeuge", which the menu
   // bar shows after "Prüfen und Berechnen" (see CreateToolsMenu).

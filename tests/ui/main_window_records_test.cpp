@@ -134,7 +134,16 @@ TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
                          QStringLiteral("Schülerdatensatz-&Kopieren"),
                          QStringLiteral("Schülerdatensatz-&Einfügen"),
                          QStringLiteral("Schülerdatensatz in andere Datei exportieren"),
-                         QStringLiteral("automatisches Setzen von Kursanrechnungen")}));
+                         QStringLiteral("automatisches Setzen von Kursanrechnungen"),
+                         QStringLiteral("Schüler zurückstufen")}));
+  const auto* set_back = window_->findChild<QMenu*>(QStringLiteral("Zurueckstufen1"));
+  ASSERT_NE(set_back, nullptr);
+  EXPECT_EQ(Captions(set_back),
+            (QStringList{QStringLiteral("Wiederholen der Einführungsphase"),
+                         QStringLiteral("von 12.1 nach abgeschlossenen 11.1"),
+                         QStringLiteral("von 12.2 nach abgeschlossenen 11.2"),
+                         QStringLiteral("von 13.1 nach abgeschlossenen 12.1"),
+                         QStringLiteral("von 13.2 nach abgeschlossenen 12.2")}));
   // The sorts and the search stand in "Werkzeuge".
   const auto* tools = window_->findChild<QMenu*>(QStringLiteral("Werkzeuge1"));
   ASSERT_NE(tools, nullptr);
