@@ -12,6 +12,11 @@
 
 namespace tolka::app {
 
+const char* const kWrongPasswordMessage =
+    "Das eingegebene Passwort ist FALSCH!\r\rDie Daten können nicht richtig entschlüsselt "
+    "werden!\r\rSpeichern Sie verschlüsselt angezeigte Daten NIEMALS ab!\rDies führt fast immer "
+    "zum vollständigen Datenverlust!";
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -25,10 +30,7 @@ constexpr const char* kAskSaveBeforeNew =
 constexpr const char* kAskSaveBeforeOpen =
     "Die Daten der aktuellen Datei/Sitzung\rwurden eventuell geändert!\rWollen Sie die Daten jetzt "
     "erst sichern/speichern?";
-constexpr const char* kWrongPassword =
-    "Das eingegebene Passwort ist FALSCH!\r\rDie Daten können nicht richtig entschlüsselt "
-    "werden!\r\rSpeichern Sie verschlüsselt angezeigte Daten NIEMALS ab!\rDies führt fast immer "
-    "zum vollständigen Datenverlust!";
+const char* const kWrongPassword = kWrongPasswordMessage;
 constexpr const char* kAskOverwrite = "Soll die vorhandene Datei überschrieben werden?";
 constexpr const char* kNoFileYet =
     "Es existiert noch keine Datei!\r\rLegen Sie eine neue Datei an oder Öffnen Sie eine "

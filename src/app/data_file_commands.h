@@ -10,6 +10,11 @@
 
 namespace tolka::app {
 
+// The message of the password test on opening a protected data file (the
+// command-line tool reports it too). Defined in the .cpp file, so its bytes
+// are Windows-1252 whoever includes this header.
+extern const char* const kWrongPasswordMessage;
+
 bool NewData(AppState& state, core::Interaction& ui);
 bool OpenData(AppState& state, core::Interaction& ui);
 // Opens `path` without the open dialog (the command-line tool, tests): the

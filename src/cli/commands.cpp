@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/data_file_commands.h"
 #include "app/data_session.h"
 #include "app/startup.h"
 #include "cli/cli_error.h"
@@ -25,11 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The message of the password test on opening a protected data file.
-constexpr const char* kWrongPassword =
-    "Das eingegebene Passwort ist FALSCH!\r\rDie Daten können nicht richtig entschlüsselt "
-    "werden!\r\rSpeichern Sie verschlüsselt angezeigte Daten NIEMALS ab!\rDies führt fast immer "
-    "zum vollständigen Datenverlust!";
+const char* const kWrongPassword = app::kWrongPasswordMessage;
 constexpr const char* kPasswordMissing =
     "\r\rDie Datei ist mit einem Daten-Passwort geschützt: geben Sie es mit --password an.";
 

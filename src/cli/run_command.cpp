@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/data_file_commands.h"
 #include "app/data_session.h"
 #include "app/startup.h"
 #include "cli/cli_error.h"
@@ -23,9 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kWrongPassword =
-    "Das eingegebene Passwort ist FALSCH!\r\rDie Daten können nicht richtig entschlüsselt "
-    "werden!";
+const char* const kWrongPassword = app::kWrongPasswordMessage;
 constexpr const char* kPasswordMissing =
     "Die Datei ist mit einem Daten-Passwort geschützt: geben Sie es mit --password an.";
 
