@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace tolka::ui {
@@ -25,15 +26,7 @@ PasswordChangeDialog::PasswordChangeDialog(QWidget* parent) : QDialog(parent) {
   second_->setEchoMode(QLineEdit::Password);
   prompt->setBuddy(first_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("OkButton"));
-  ok->setDefault(true);
-  QPushButton* cancel =
-      buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  cancel->setObjectName(QStringLiteral("CancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt);
@@ -44,18 +37,10 @@ PasswordChangeDialog::PasswordChangeDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void PasswordChangeDialog::accept() {
-  auto first = TypedTextToCore(this, first_->text());
-  if (!first) {
-    first_->setFocus();
-    first_->selectAll();
-    return;
-  }
-  auto second = TypedTextToCore(this, second_->text());
-  if (!second) {
-    second_->setFocus();
-    second_->selectAll();
-    return;
-  }
+  auto first = StorableText(this, first_);
+  if (!first) return;
+  auto second = StorableText(this, second_);
+  if (!second) return;
   accepted_ = {std::move(*first), std::move(*second)};
   QDialog::accept();
 }

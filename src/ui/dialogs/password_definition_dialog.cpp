@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace tolka::ui {
@@ -27,11 +28,7 @@ PasswordDefinitionDialog::PasswordDefinitionDialog(QWidget* parent)
   second_->setEchoMode(QLineEdit::Password);
   line1->setBuddy(first_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("OkButton"));
-  ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  QDialogButtonBox* buttons = OkCancelButtons(this, false);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(line1);
@@ -44,18 +41,10 @@ PasswordDefinitionDialog::PasswordDefinitionDialog(QWidget* parent)
 }
 
 void PasswordDefinitionDialog::accept() {
-  auto first = TypedTextToCore(this, first_->text());
-  if (!first) {
-    first_->setFocus();
-    first_->selectAll();
-    return;
-  }
-  auto second = TypedTextToCore(this, second_->text());
-  if (!second) {
-    second_->setFocus();
-    second_->selectAll();
-    return;
-  }
+  auto first = StorableText(this, first_);
+  if (!first) return;
+  auto second = StorableText(this, second_);
+  if (!second) return;
   accepted_ = {std::move(*first), std::move(*second)};
   QDialog::accept();
 }

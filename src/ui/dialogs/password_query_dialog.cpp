@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace tolka::ui {
@@ -35,15 +36,7 @@ PasswordQueryDialog::PasswordQueryDialog(QWidget* parent) : QDialog(parent) {
   group_layout->addWidget(neu_);
   group_layout->addWidget(alt_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("OkButton"));
-  ok->setDefault(true);
-  QPushButton* cancel =
-      buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  cancel->setObjectName(QStringLiteral("CancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(note);
@@ -70,12 +63,8 @@ core::CipherVariant PasswordQueryDialog::ChosenVariant() const {
 }
 
 void PasswordQueryDialog::accept() {
-  auto text = TypedTextToCore(this, edit_->text());
-  if (!text) {
-    edit_->setFocus();
-    edit_->selectAll();
-    return;
-  }
+  auto text = StorableText(this, edit_);
+  if (!text) return;
   accepted_text_ = std::move(*text);
   QDialog::accept();
 }

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace tolka::ui {
@@ -47,15 +48,7 @@ SearchDialog::SearchDialog(QWidget* parent) : QDialog(parent) {
   surname_->setChecked(true);
   whole_->setChecked(true);
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("OkButton"));
-  ok->setDefault(true);
-  QPushButton* cancel =
-      buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  cancel->setObjectName(QStringLiteral("CancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
@@ -67,12 +60,8 @@ SearchDialog::SearchDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void SearchDialog::accept() {
-  auto text = TypedTextToCore(this, edit_->text());
-  if (!text) {
-    edit_->setFocus();
-    edit_->selectAll();
-    return;
-  }
+  auto text = StorableText(this, edit_);
+  if (!text) return;
   accepted_text_ = std::move(*text);
   QDialog::accept();
 }

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace tolka::ui {
@@ -94,26 +95,14 @@ SettingsPasswordDialog::SettingsPasswordDialog(core::SettingsPasswordKind kind, 
   layout->addWidget(prompt);
   layout->addWidget(edit_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("OkButton"));
-  ok->setDefault(true);
-  QPushButton* cancel =
-      buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  cancel->setObjectName(QStringLiteral("CancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void SettingsPasswordDialog::accept() {
-  auto text = TypedTextToCore(this, edit_->text());
-  if (!text) {
-    edit_->setFocus();
-    edit_->selectAll();
-    return;
-  }
+  auto text = StorableText(this, edit_);
+  if (!text) return;
   accepted_text_ = std::move(*text);
   QDialog::accept();
 }
