@@ -1,6 +1,7 @@
 #include "app/data_file_commands.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -58,6 +59,20 @@ constexpr const char* kChangedOnDiskStart = "Die Datei\r";
 constexpr const char* kChangedOnDiskEnd =
     "\rwurde seit dem Öffnen bzw. letzten Speichern von einem anderen Programm oder "
     "Arbeitsplatz geändert!\r\rSoll sie trotzdem überschrieben werden?";
+// A data file that may not be written (no write permission, or a
+// write-protected folder): Save never writes over it, Open reads it for
+// reading only, and Open goes on without the ".BAK" copy it cannot write.
+constexpr const char* kSaveElsewhereStart = "Die Datei\r";
+constexpr const char* kSaveElsewhereEnd =
+    "\rist schreibgeschützt und wird nicht überschrieben.\rBitte speichern Sie die Daten unter "
+    "einem anderen Namen.";
+constexpr const char* kChooseWritableEnd = "\rBitte wählen Sie einen anderen Namen oder Ordner.";
+constexpr const char* kOpenedReadOnlyEnd =
+    "\rist schreibgeschützt (oder liegt in einem schreibgeschützten Ordner).\rSie wird nur zum "
+    "Lesen geöffnet: Änderungen können nur unter einem anderen Namen\rgespeichert werden.";
+constexpr const char* kNoOpenBackupStart = "Die Sicherungskopie\r";
+constexpr const char* kNoOpenBackupMiddle = "\rkonnte nicht angelegt werden:\r";
+constexpr const char* kNoOpenBackupEnd = ".\r\rDie Datei wird trotzdem geöffnet.";
 constexpr const char* kAskLeave = "Wollen Sie das Programm jetzt wirklich beenden?";
 constexpr const char* kAskSaveOnLeave =
     "Die Daten wurden geändert!\r\rSollen die Änderungen gespeichert werden?";
@@ -123,12 +138,21 @@ bool EncryptionWanted(const AppState& state) {
   return state.General.EncryptData == 1 || state.General.AlwaysEncrypt == 1;
 }
 
+std::string Quoted(const fs::path& path) { return "\x84" + core::PathText(path) + "\x93"; }
+
 // The question of New and Open about unsaved data: Yes runs Save, and the
-// command goes on only when that Save completed.
+// command goes on only when that Save completed; No discards; Cancel (Escape,
+// the close box) ends the command and keeps the data.
 bool OfferSave(AppState& state, core::Interaction& ui, const char* question) {
   if (!state.Data.Modified) return true;
-  if (ui.Ask(Icon::Warning, question, Buttons::YesNo) != Answer::Yes) return true;
-  return SaveData(state, ui);
+  switch (ui.Ask(Icon::Warning, question, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+      return SaveData(state, ui);
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // Save steps 5 to 7: the password field, the enciphered block written through
@@ -145,6 +169,7 @@ void WriteDataFile(AppState& state, core::Interaction& ui, const fs::path& targe
 
   ui.ShowSavingWindow();
   next.Modified = false;
+  next.ReadOnly = false;
   next.CurrentFileName = target.filename().string();
   next.LastWriteTime = WriteTimeOf(target);
   state.Data = std::move(next);
@@ -158,6 +183,11 @@ std::optional<fs::path> ChooseSaveTarget(AppState& state, core::Interaction& ui,
   const auto chosen = ui.SaveFileDialog(DataFileDialog(state, initial_name));
   if (!chosen) return std::nullopt;
   const fs::path target = Absolute(*chosen);
+  if (core::IsWriteProtected(target)) {
+    ui.Tell(Icon::Error, core::FileError(EACCES, target, core::IoAccess::Write).what() +
+                             std::string(kChooseWritableEnd));
+    return std::nullopt;
+  }
   std::error_code ec;
   if (fs::exists(target, ec) &&
       ui.Ask(Icon::Information, kAskOverwrite, Buttons::YesNo) != Answer::Yes) {
@@ -181,7 +211,8 @@ bool MayOverwriteChangedFile(const AppState& state, core::Interaction& ui, const
   if (!ChangedOnDisk(state.Data, target)) return true;
   const std::string question =
       std::string(kChangedOnDiskStart) + core::PathText(target) + kChangedOnDiskEnd;
-  return ui.Ask(Icon::Warning, question, Buttons::YesNo) == Answer::Yes;
+  // No is the default: a hasty Enter must not destroy another user's work.
+  return ui.Ask(Icon::Warning, question, Buttons::YesNoDefaultNo) == Answer::Yes;
 }
 
 bool RefuseShownEnciphered(const AppState& state, core::Interaction& ui) {
@@ -189,6 +220,8 @@ bool RefuseShownEnciphered(const AppState& state, core::Interaction& ui) {
   ui.Tell(Icon::Warning, kShownEncipheredNotSaved);
   return true;
 }
+
+bool SaveAsSteps(AppState& state, core::Interaction& ui);
 
 bool SaveSteps(AppState& state, core::Interaction& ui) {
   if (RefuseShownEnciphered(state, ui)) return false;
@@ -205,11 +238,15 @@ bool SaveSteps(AppState& state, core::Interaction& ui) {
     target = *chosen;
   } else {
     target = state.Dirs.Data / state.Data.CurrentFileName;
+    if (state.Data.ReadOnly || core::IsWriteProtected(target)) {
+      ui.Tell(Icon::Information, kSaveElsewhereStart + Quoted(target) + kSaveElsewhereEnd);
+      return SaveAsSteps(state, ui);
+    }
     if (!MayOverwriteChangedFile(state, ui, target)) return false;
   }
   const bool protect = EncryptionWanted(state) || state.Data.Protected;
   if (protect && (state.Data.PasswordField.empty() || state.Data.EnteredPassword.empty())) {
-    DefineDataPassword(state.Data, ui);
+    if (!DefineDataPassword(state.Data, ui)) return false;
   }
   WriteDataFile(state, ui, target, protect);
   return true;
@@ -220,10 +257,8 @@ bool SaveAsSteps(AppState& state, core::Interaction& ui) {
   const auto target = ChooseSaveTarget(state, ui, state.Data.CurrentFileName);
   if (!target) return false;
   // A new file gets a newly defined password whenever encryption is set.
-  if (EncryptionWanted(state)) {
-    DefineDataPassword(state.Data, ui);
-  } else if (state.Data.Protected && state.Data.EnteredPassword.empty()) {
-    DefineDataPassword(state.Data, ui);
+  if (EncryptionWanted(state) || (state.Data.Protected && state.Data.EnteredPassword.empty())) {
+    if (!DefineDataPassword(state.Data, ui)) return false;
   }
   const bool protect = EncryptionWanted(state) || state.Data.Protected;
   const fs::path old_data_dir = state.Dirs.Data;
@@ -256,8 +291,21 @@ void OpenChosenFile(AppState& state, core::Interaction& ui, const fs::path& chos
   const core::DataFileBlock buffer = ReadDataFileBlock(path);
   const fs::file_time_type write_time = WriteTimeOf(path);
   const fs::path backup = OpenBackupPath(path);
-  // A file whose name already ends in "BAK" is its own copy.
-  if (!SameDirectory(backup, path)) core::SaveFileAtomically(backup, buffer);
+  // A file whose name already ends in "BAK" is its own copy. A copy that
+  // cannot be written (a read-only share of archived year groups) does not
+  // keep the file from being read.
+  if (!SameDirectory(backup, path)) {
+    try {
+      core::SaveFileAtomically(backup, buffer);
+    } catch (const IoError& e) {
+      ui.Tell(Icon::Warning, kNoOpenBackupStart + Quoted(backup) + kNoOpenBackupMiddle +
+                                 e.Cause() + kNoOpenBackupEnd);
+    }
+  }
+  const bool read_only = core::IsWriteProtected(path);
+  if (read_only) {
+    ui.Tell(Icon::Information, kSaveElsewhereStart + Quoted(path) + kOpenedReadOnlyEnd);
+  }
 
   DataSession& data = state.Data;
   data.CurrentFileName = path.filename().string();
@@ -268,6 +316,7 @@ void OpenChosenFile(AppState& state, core::Interaction& ui, const fs::path& chos
             data.PasswordFieldCarried.begin());
   data.Protected = !data.PasswordField.empty();
   data.LastWriteTime = write_time;
+  data.ReadOnly = read_only;
 
   if (!data.Protected) {
     data.Table = core::DecodeTable(buffer);
@@ -296,6 +345,7 @@ bool NewData(AppState& state, core::Interaction& ui) {
   data.Table.Initialise(settings::IntroPhaseDefaultsOf(state.Catalogue));
   data.CurrentFileName = kUntitledName;
   data.ShownEnciphered = false;
+  data.ReadOnly = false;
   // "Daten verschlüsseln": the new data take the entered password (none when
   // no password was entered since the start). Protected follows the field,
   // so a backup written now is enciphered with the password it carries.
@@ -338,8 +388,12 @@ void WriteShutdownBackup(AppState& state) {
 bool LeaveProgram(AppState& state, core::Interaction& ui) {
   if (ui.Ask(Icon::Confirmation, kAskLeave, Buttons::YesNo) != Answer::Yes) return false;
   bool may_close = true;
-  if (state.Data.Modified &&
-      ui.Ask(Icon::Warning, kAskSaveOnLeave, Buttons::YesNo) == Answer::Yes) {
+  const Answer save = state.Data.Modified
+                          ? ui.Ask(Icon::Warning, kAskSaveOnLeave, Buttons::YesNoCancel)
+                          : Answer::No;
+  // Escape or the close box of the question: the program stays open.
+  if (save == Answer::Cancel) return false;
+  if (save == Answer::Yes) {
     try {
       may_close = state.Data.IsUntitled() ? SaveDataAs(state, ui) : SaveData(state, ui);
     } catch (const IoError& e) {

@@ -16,11 +16,13 @@ std::optional<std::string> AcceptPasswordDefinition(const core::PasswordDefiniti
   return answer.First.substr(0, core::kPasswordCapacity);
 }
 
-void DefineDataPassword(DataSession& data, core::Interaction& ui) {
+bool DefineDataPassword(DataSession& data, core::Interaction& ui) {
   for (;;) {
-    if (auto accepted = AcceptPasswordDefinition(ui.PasswordDefinition())) {
+    const core::PasswordDefinitionAnswer answer = ui.PasswordDefinition();
+    if (!answer.Ok) return false;
+    if (auto accepted = AcceptPasswordDefinition(answer)) {
       data.EnteredPassword = *accepted;
-      return;
+      return true;
     }
     ui.Tell(core::Icon::Error, kPasswordsDifferOrShort);
   }

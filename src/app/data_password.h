@@ -22,10 +22,11 @@ inline constexpr size_t kMinDataPasswordLength = 4;
 // oder zu kurz (<4 Zeichen)!" and is shown again).
 std::optional<std::string> AcceptPasswordDefinition(const core::PasswordDefinitionAnswer& answer);
 
-// Shows the definition dialog again and again until it ends with OK (the
-// dialog has no close box and no Cancel); stores the accepted password as the
-// entered password.
-void DefineDataPassword(DataSession& data, core::Interaction& ui);
+// Shows the definition dialog again and again until it ends with an accepted
+// password, which becomes the entered password (true); false when the user
+// left the dialog (Abbrechen, Escape, close box): the entered password stays
+// as it was and the caller writes nothing.
+bool DefineDataPassword(DataSession& data, core::Interaction& ui);
 
 enum class PasswordQueryOutcome { Accepted, Wrong, Cancelled };
 

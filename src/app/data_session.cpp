@@ -24,7 +24,13 @@ core::DataFileBlock DataSession::BlockForWriting() const {
 }
 
 core::DataFileBlock ReadDataFileBlock(const std::filesystem::path& path) {
-  return core::ReadExactly(path, core::kDataFileSize);
+  const std::vector<uint8_t> bytes = core::ReadFileBytes(path, core::kDataFileSize);
+  if (bytes.size() < core::kDataFileSize) {
+    throw IoError("Die Datei \x84" + core::PathText(path) +
+                      "\x93 ist keine Tolka-Datendatei (falsche Größe).",
+                  "keine Tolka-Datendatei (falsche Größe)");
+  }
+  return bytes;
 }
 
 }  // namespace tolka::app

@@ -32,6 +32,9 @@ struct DataSession {
   bool Modified = false;
   bool Protected = false;
   bool ShownEnciphered = false;  // wrong or no password given on Open
+  // The file (or its folder) is write-protected: Open read it for reading
+  // only, and Save asks for another name instead of writing over it.
+  bool ReadOnly = false;
   std::string EnteredPassword;   // at most 15 characters
   core::CipherVariant Variant = core::CipherVariant::Neu;
 
@@ -51,8 +54,8 @@ struct DataSession {
   core::DataFileBlock BlockForWriting() const;
 };
 
-// Reads the first 159712 bytes of a data file. Throws IoError ("Versuch
-// hinter dem Dateiende zu lesen" for a shorter file).
+// Reads the first 159712 bytes of a data file. Throws IoError ("Die Datei
+// ... ist keine Tolka-Datendatei (falsche Größe)." for a shorter file).
 core::DataFileBlock ReadDataFileBlock(const std::filesystem::path& path);
 
 }  // namespace tolka::app

@@ -29,7 +29,8 @@ struct EditText {
 using Choice = std::optional<std::string>;
 
 // A check box with its third, greyed state. Show record gives the greyed
-// state for a stored value other than 0 and 1; the transfer stores it as 0.
+// state for a stored value other than 0 and 1; the transfer keeps that value
+// while the box stays greyed.
 enum class CheckState { Unchecked, Checked, Greyed };
 
 // A radio group's item index; kNoRadioItem shows no item. An index the group

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "core/student_record.h"
@@ -42,6 +43,28 @@ std::string FixupPoints(const std::string& text);
 // Marks of the introductory phase: "1".."6", "-" (no mark yet) and "#" (not
 // taught) are acceptable; "" is intermediate.
 InputState ValidateIntroMark(const std::string& text);
+
+// What a points, mark or date box holds once the user leaves it: the text to
+// keep, or a refusal with its message (the box then shows its previous
+// text again). A text is refused as a whole, never cut or completed into
+// another value ("16" is not "01").
+struct Settled {
+  std::optional<std::string> Text;  // nothing: refused
+  std::string Message;              // why it was refused (Windows-1252)
+};
+
+// Points: "00".."15" and "--" as they are, a single digit with its leading
+// zero ("7" -> "07"), "-" and an empty box as "--" (no points yet).
+Settled SettlePoints(const std::string& typed);
+// Marks of the introductory phase: "1".."6", "-" and "#" as they are, an
+// empty box as "-" (no mark yet).
+Settled SettleIntroMark(const std::string& typed);
+// "Geburtsdatum:" as the date box shows it ("DD.MM.YYYY" with blanks where
+// nothing was typed): a valid calendar date with a four-digit year from 1900
+// to 2099 as DD.MM.YYYY (one-digit day or month with a leading zero), a box
+// without digits as the empty text; anything else ("99.99.9999",
+// "31.02.2007", a half-typed date) is refused.
+Settled SettleBirthDate(const std::string& typed);
 
 // Free texts ("Thema:", "interne Bemerkungen:", "Bemerkungen auf dem
 // Abiturzeugnis:"). The editor shows line breaks as "\n"; the record holds

@@ -1,5 +1,8 @@
 #include "app/item_lists.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <utility>
 
 #include "core/io_error.h"
@@ -64,7 +67,9 @@ ItemList NameListItems(settings::NameListKind kind, const core::Directories& dir
   const auto lines = settings::ReadNameList(kind, dirs);
   if (!lines) return {core::kNothingChosen, "???"};
   ItemList list{core::kNothingChosen};
-  list.insert(list.end(), lines->begin(), lines->end());
+  // A list written with the no-choice entry as a line would offer it twice.
+  std::copy_if(lines->begin(), lines->end(), std::back_inserter(list),
+               [](const std::string& line) { return line != core::kNothingChosen; });
   return list;
 }
 

@@ -25,6 +25,9 @@ constexpr const char* kShownEncipheredRefused =
 constexpr const char* kListFull =
     "Die Schülerliste ist voll.\rDer Schüler-Datensatz kann nicht eingefügt werden!";
 constexpr const char* kNoMatch = "Keine (weitere) Entsprechung gefunden!";
+constexpr const char* kSearchWrapped =
+    "Das Ende der Schülerliste wurde erreicht.\rDie Suche wurde am Anfang der Liste "
+    "fortgesetzt.";
 
 constexpr const char* kTransferTitleCopy = "Schüler-Datensatz in die Datei ...";
 constexpr const char* kTargetMissingStart = "Eine Datei mit dem Namen:\r";
@@ -47,11 +50,15 @@ core::StudentRecord FreshRecord(const AppState& state) {
   return core::InitialisedRecord(settings::IntroPhaseDefaultsOf(state.Catalogue));
 }
 
-// True (after the warning) when the data are shown enciphered.
-bool RefusedWhileEnciphered(const AppState& state, core::Interaction& ui) {
-  if (!state.Data.ShownEnciphered) return false;
-  ui.Tell(Icon::Warning, kShownEncipheredRefused);
-  return true;
+constexpr const char* kTransferDoneStart = "Der Schüler-Datensatz\r";
+constexpr const char* kTransferDoneCopied = "\rwurde in die Datei\r";
+constexpr const char* kTransferDoneEnd = "\rauf Platz ";
+
+// The name of a student as a message shows it: "Surname, GivenNames".
+std::string StudentName(const core::StudentRecord& record) {
+  std::string name = record.Surname;
+  if (!record.GivenNames.empty()) name += ", " + record.GivenNames;
+  return name;
 }
 
 // Asks for the search request and stores it (text cut to 40 characters).
@@ -63,8 +70,15 @@ bool AskSearchRequest(AppState& state, core::Interaction& ui) {
   return true;
 }
 
-std::optional<size_t> SearchFrom(AppState& state, core::Interaction& ui, size_t start) {
+// The search from `start` to the end of the list, then from the top up to
+// (not including) the current student, with a note that it went round.
+std::optional<size_t> SearchFrom(AppState& state, core::Interaction& ui, size_t start,
+                                 size_t current) {
   auto found = core::FindStudent(state.Data.Table, start, state.RecordList.Search);
+  if (!found && current > 0) {
+    found = core::FindStudent(state.Data.Table, 0, state.RecordList.Search, current);
+    if (found) ui.Tell(Icon::Information, kSearchWrapped);
+  }
   if (!found) {
     ui.Tell(Icon::Information, kNoMatch);
     state.RecordList.Search.Text.clear();
@@ -87,6 +101,19 @@ std::span<uint8_t> SlotBytes(core::DataFileBlock& block, size_t slot) {
 }
 
 }  // namespace
+
+bool RefusedWhileEnciphered(const AppState& state, core::Interaction& ui) {
+  if (!state.Data.ShownEnciphered) return false;
+  ui.Tell(Icon::Warning, kShownEncipheredRefused);
+  return true;
+}
+
+bool ConfirmClearCredits(const AppState& state, core::Interaction& ui, size_t current) {
+  const std::string question = "Sollen alle Kursanrechnungen von\r" +
+                               StudentName(state.Data.Table.At(current)) +
+                               "\rwirklich gelöscht werden?";
+  return ui.Ask(Icon::Confirmation, question, core::Buttons::YesNo) == core::Answer::Yes;
+}
 
 void InitialiseRecordList(AppState& state) {
   state.RecordList.Clipboard = FreshRecord(state);
@@ -123,12 +150,12 @@ bool SortStudents(AppState& state, core::Interaction& ui, size_t current, core::
 
 std::optional<size_t> SearchStudent(AppState& state, core::Interaction& ui, size_t current) {
   if (!AskSearchRequest(state, ui)) return std::nullopt;
-  return SearchFrom(state, ui, current);
+  return SearchFrom(state, ui, current, current);
 }
 
 std::optional<size_t> SearchNextStudent(AppState& state, core::Interaction& ui, size_t current) {
   if (state.RecordList.Search.Text.empty()) return SearchStudent(state, ui, current);
-  return SearchFrom(state, ui, current + 1);
+  return SearchFrom(state, ui, current + 1, current);
 }
 
 bool TransferStudentRecord(AppState& state, core::Interaction& ui, size_t current,
@@ -186,6 +213,10 @@ bool TransferStudentRecord(AppState& state, core::Interaction& ui, size_t curren
   if (!field.empty()) core::ApplyCipher(block, field, core::CipherVariant::Neu);
   core::SaveFileAtomically(*target, block);
   ui.ShowSavingWindow();
+  ui.Tell(Icon::Information,
+          kTransferDoneStart + StudentName(record) + kTransferDoneCopied + core::PathText(*target) +
+              kTransferDoneEnd + std::to_string(*slot + 1) +
+              (kind == TransferKind::Copy ? " kopiert." : " verschoben."));
 
   if (kind == TransferKind::Cut) {
     state.Data.Table.At(current) = FreshRecord(state);

@@ -23,6 +23,16 @@
 
 namespace tolka::app {
 
+// True, after the warning "Die Daten werden verschlüsselt angezeigt! ...",
+// when the data are shown enciphered: every command that would change
+// records (also the rules commands, which would compute on cipher bytes and
+// write marks into them) is refused then.
+bool RefusedWhileEnciphered(const AppState& state, core::Interaction& ui);
+
+// The question before "zurücknehmen" / "Anrechng. löschen" clears every
+// credit mark of the current student; true on Yes.
+bool ConfirmClearCredits(const AppState& state, core::Interaction& ui, size_t current);
+
 // When the main window is first shown: the clipboard becomes an initialised
 // record (intro-phase rows from the subject catalogue) and the search state
 // is emptied.
@@ -49,9 +59,11 @@ bool SortStudents(AppState& state, core::Interaction& ui, size_t current, core::
 // "Schüler Suchen": the search dialog, then a search from the current
 // student. "Weiter Suchen": a search from the slot after the current student
 // with the last search text, or, when that is empty, as "Schüler Suchen".
-// Returns the slot found, which the caller makes the current student; nothing
-// on Abbrechen or when none matched ("Keine (weitere) Entsprechung
-// gefunden!" was shown and the search text emptied).
+// Upper and lower case count alike. A search that reaches the end of the
+// list goes on from the top up to the slot before the current student, with
+// a note that it did. Returns the slot found, which the caller makes the
+// current student; nothing on Abbrechen or when none matched ("Keine
+// (weitere) Entsprechung gefunden!" was shown and the search text emptied).
 std::optional<size_t> SearchStudent(AppState& state, core::Interaction& ui, size_t current);
 std::optional<size_t> SearchNextStudent(AppState& state, core::Interaction& ui, size_t current);
 
@@ -67,7 +79,8 @@ enum class TransferKind { Copy, Cut };
 // through a temporary file. Cutting replaces the current record by an
 // initialised one only after the target was written. The current data file
 // itself is refused as target (its copy in memory would overwrite the added
-// record at the next save). Returns whether the target was written.
+// record at the next save). A written target is confirmed with the student,
+// the file and the slot. Returns whether the target was written.
 bool TransferStudentRecord(AppState& state, core::Interaction& ui, size_t current,
                            TransferKind kind);
 

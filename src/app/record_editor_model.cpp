@@ -134,9 +134,13 @@ struct Storer {
     field = code;
   }
   void Check(uint16_t& field, CheckState box) {
-    const bool checked = box == CheckState::Checked;
-    if ((checked && field == 0) || (!checked && field == 1)) changed = true;
-    field = checked ? 1 : 0;
+    // A box left greyed still shows the stored value other than 0 and 1:
+    // it stays as it is (browsing must not turn it into 0).
+    if (box == CheckState::Greyed) return;
+    // A click on a greyed box (3 -> 1) is a change as well.
+    const uint16_t value = box == CheckState::Checked ? 1 : 0;
+    if (value != field) changed = true;
+    field = value;
   }
   void Free(std::string& field, const std::string& shown, size_t array_size) {
     const std::string text = FreeTextStored(shown, array_size - 1);

@@ -65,8 +65,9 @@ struct TransferResult {
 //     differs from the stored text;
 //   radio groups: `Salutation` item + 1 (none: 0), the others the item; a
 //     change when the value differs;
-//   check boxes: 1 checked, else 0 (greyed too); a change when checked while
-//     0 is stored or not checked while 1 is stored;
+//   check boxes: 1 checked, else 0; a change when checked while 0 is stored
+//     or not checked while 1 is stored; a box still greyed (it shows a stored
+//     value other than 0 and 1 and was not clicked) leaves the value as it is;
 //   free texts: "\n" as CR LF, cut to the array less its terminating zero; a
 //     change when the stored text differs (typed remarks must not be lost by
 //     leaving without the unsaved-changes question).

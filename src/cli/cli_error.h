@@ -9,6 +9,15 @@
 
 namespace tolka::cli {
 
+// The wrong-password message of the command-line tool: the program's warning
+// about saving data shown enciphered does not apply here, where nothing is
+// ever written from data that could not be deciphered.
+inline constexpr const char* kCliWrongPassword =
+    "Das angegebene Passwort ist falsch: die Daten können nicht entschlüsselt werden.";
+
+inline constexpr const char* kPasswordMissing =
+    "Die Datei ist mit einem Daten-Passwort geschützt: geben Sie es mit --password an.";
+
 class UserError : public std::runtime_error {
  public:
   explicit UserError(const std::string& message) : std::runtime_error(message) {}

@@ -23,9 +23,16 @@ core::Answer CliInteraction::Ask(core::Icon icon, const std::string& text, core:
   }
   ++message_count_;
   std::string message = std::string("tolka-cli: ") + word + ": " + text;
-  if (buttons == core::Buttons::YesNo) message += "\r(ohne Rückfrage beantwortet: Nein)";
+  // Nobody can answer a question here: No, or Cancel where the question
+  // offers it (the command then does not happen).
+  const bool cancel = buttons == core::Buttons::YesNoCancel;
+  if (buttons != core::Buttons::Ok) {
+    message += cancel ? "\r(ohne Rückfrage beantwortet: Abbrechen)"
+                      : "\r(ohne Rückfrage beantwortet: Nein)";
+  }
   PrintMessage(messages_, message);
-  return buttons == core::Buttons::YesNo ? core::Answer::No : core::Answer::Ok;
+  if (buttons == core::Buttons::Ok) return core::Answer::Ok;
+  return cancel ? core::Answer::Cancel : core::Answer::No;
 }
 
 std::optional<std::filesystem::path> CliInteraction::OpenFileDialog(

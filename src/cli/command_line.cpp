@@ -5,6 +5,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/terminal_text.h"
+#include "rules/pipelines.h"
 
 namespace tolka::cli {
 
@@ -147,30 +148,50 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   return line;
 }
 
+namespace {
+
+// The ids of every pipeline `run` accepts, as lines of the help text.
+std::string PipelineList() {
+  std::string lines = "      PIPELINE:";
+  size_t width = lines.size();
+  const auto& table = rules::PipelineTable();
+  for (size_t i = 0; i < table.size(); ++i) {
+    const std::string word = " " + table[i].Id + (i + 1 < table.size() ? "," : ".");
+    if (width + word.size() > 76) {
+      lines += "\r      ";
+      width = 6;
+    }
+    lines += word;
+    width += word.size();
+  }
+  return lines + "\r";
+}
+
+}  // namespace
+
 std::string UsageText() {
-  return "Aufruf: tolka-cli [--program-dir VERZ] BEFEHL ...\r"
-         "\r"
-         "Befehle:\r"
-         "  new DATEI.TLK [--password P]\r"
-         "      legt eine Datendatei mit initialisierter Tabelle an, wie \"Neu\" und\r"
-         "      \"Speichern\" es tun; mit --password wird sie verschlüsselt.\r"
-         "  dump DATEI.TLK [--password P] [--variant neu|alt]\r"
-         "      gibt die Tabelle als JSON (UTF-8) aus: {\"protected\": ..., \"slots\": [36 "
-         "Plätze]}.\r"
-         "      Schreibt nichts, auch keine .BAK-Kopie.\r"
-         "  load JSON DATEI.TLK [--password P]\r"
-         "      schreibt eine Datendatei aus JSON derselben Form, ausgehend von einer\r"
-         "      initialisierten Tabelle; ein Platz-Objekt darf \"slot\": N (0..35) und\r"
-         "      beliebige Felder tragen. JSON \"-\" liest die Standardeingabe. Bei einem\r"
-         "      Fehler wird nichts geschrieben.\r"
-         "  run DATEI.TLK SLOT PIPELINE [--password P] [--variant neu|alt] [--write]\r"
-         "      führt eine Prüfung oder Berechnung (\"Prüfen und Berechnen\") für den\r"
-         "      Schüler auf Platz SLOT (0..35) aus und gibt das Ergebnis als JSON aus.\r"
-         "      PIPELINE: course-choice, credit-advanced, credit-compulsory,\r"
-         "      clear-credits, prerequisites, exam-subjects, registration, optimise,\r"
-         "      written-admission, oral-admission, projection-1, projection-2,\r"
-         "      projection-3, exam-result. Mit --write werden gesetzte\r"
-         "      Kursanrechnungen gespeichert, sonst bleibt die Datei unverändert.\r"
+  const std::string head =
+      "Aufruf: tolka-cli [--program-dir VERZ] BEFEHL ...\r"
+      "\r"
+      "Befehle:\r"
+      "  new DATEI.TLK [--password P]\r"
+      "      legt eine Datendatei mit initialisierter Tabelle an, wie \"Neu\" und\r"
+      "      \"Speichern\" es tun; mit --password wird sie verschlüsselt.\r"
+      "  dump DATEI.TLK [--password P] [--variant neu|alt]\r"
+      "      gibt die Tabelle als JSON (UTF-8) aus: {\"protected\": ..., \"slots\": [36 "
+      "Plätze]}.\r"
+      "      Schreibt nichts, auch keine .BAK-Kopie.\r"
+      "  load JSON DATEI.TLK [--password P]\r"
+      "      schreibt eine Datendatei aus JSON derselben Form, ausgehend von einer\r"
+      "      initialisierten Tabelle; ein Platz-Objekt darf \"slot\": N (0..35) und\r"
+      "      beliebige Felder tragen. JSON \"-\" liest die Standardeingabe. Bei einem\r"
+      "      Fehler wird nichts geschrieben.\r"
+      "  run DATEI.TLK SLOT PIPELINE [--password P] [--variant neu|alt] [--write]\r"
+      "      führt eine Prüfung oder Berechnung (\"Prüfen und Berechnen\") für den\r"
+      "      Schüler auf Platz SLOT (0..35) aus und gibt das Ergebnis als JSON aus.\r";
+  return head + PipelineList() +
+         "      Mit --write werden gesetzte Kursanrechnungen gespeichert, sonst\r"
+         "      bleibt die Datei unverändert.\r"
          "  school-passwords\r"
          "      zeigt die Passwörter für die Abitur- und die Fächereinstellungen, die\r"
          "      aus den Schuldaten (SCHULE.INI) abgeleitet werden.\r"

@@ -26,9 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kWrongPassword = app::kWrongPasswordMessage;
-constexpr const char* kPasswordMissing =
-    "\r\rDie Datei ist mit einem Daten-Passwort geschützt: geben Sie es mit --password an.";
 
 // The settings that make every save ask for a data password.
 constexpr const char* kPasswordDemanded =
@@ -48,7 +45,10 @@ auto WithPath(const fs::path& path, Io io) {
   try {
     return io();
   } catch (const IoError& e) {
-    throw IoError(core::PathText(path) + ": " + e.what());
+    // The file's own messages name it already.
+    const std::string message = e.what();
+    if (message.find(core::PathText(path)) != std::string::npos) throw;
+    throw IoError(core::PathText(path) + ": " + message);
   }
 }
 
@@ -143,8 +143,8 @@ void DumpCommand(const fs::path& file, const std::optional<std::string>& passwor
   const std::string field = core::GetPasswordField(block);
   const bool is_protected = !field.empty();
   if (is_protected) {
-    if (!password) throw UserError(std::string(kWrongPassword) + kPasswordMissing);
-    if (!core::PasswordMatches(TypedPassword(*password), field)) throw UserError(kWrongPassword);
+    if (!password) throw UserError(kPasswordMissing);
+    if (!core::PasswordMatches(TypedPassword(*password), field)) throw UserError(kCliWrongPassword);
     core::ApplyCipher(block, field, variant);
   }
   const Json document = TableToJson(core::DecodeTable(block), is_protected);

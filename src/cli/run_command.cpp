@@ -24,9 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kWrongPassword = app::kWrongPasswordMessage;
-constexpr const char* kPasswordMissing =
-    "Die Datei ist mit einem Daten-Passwort geschützt: geben Sie es mit --password an.";
 
 // SLOT: a decimal slot number 0..35.
 size_t SlotNumber(const std::string& text) {
@@ -246,8 +243,8 @@ void RunPipelineCommand(const CommandLine& line, const fs::path& executable_dir,
   }
   const std::string field = core::GetPasswordField(block);
   if (!field.empty()) {
-    if (!password) throw UserError(std::string(kWrongPassword) + "\r\r" + kPasswordMissing);
-    if (!core::PasswordMatches(*password, field)) throw UserError(kWrongPassword);
+    if (!password) throw UserError(kPasswordMissing);
+    if (!core::PasswordMatches(*password, field)) throw UserError(kCliWrongPassword);
     core::ApplyCipher(block, field, line.Variant);
   }
   core::StudentTable table = core::DecodeTable(block);

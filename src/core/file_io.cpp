@@ -26,7 +26,26 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-[[noreturn]] void ThrowErrno(int error_number) { throw IoError(IoErrorText(error_number)); }
+// A path in a message, in German quotation marks (Windows-1252 0x84, 0x93).
+std::string Quoted(const fs::path& path) { return "\x84" + PathText(path) + "\x93"; }
+
+[[noreturn]] void Throw(int error_number, const fs::path& path, IoAccess access) {
+  throw FileError(error_number, path, access);
+}
+
+// No write bit at all: marked read-only by its owner, whoever asks.
+bool NoWriteBits(const fs::path& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) == 0;
+}
+
+bool MayNotWrite(const fs::path& path) {
+  return ::access(path.c_str(), W_OK) != 0 || NoWriteBits(path);
+}
+
+fs::path DirectoryOf(const fs::path& path) {
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
 
 }  // namespace
 
@@ -34,18 +53,73 @@ std::string IoErrorText(int error_number) {
   switch (error_number) {
     case ENOENT:
     case ENOTDIR:
-      return kFileNotFound;
+      return "Datei nicht gefunden";
     case EACCES:
     case EPERM:
+      return "Zugriff verweigert";
     case EROFS:
+      return "Der Datenträger ist schreibgeschützt";
+    case ENOSPC:
+    case EDQUOT:
+      return "Der Datenträger ist voll";
+    case EFBIG:
+      return "Die Datei ist zu groß für den Datenträger";
+    case EIO:
+      return "Lese- oder Schreibfehler des Datenträgers";
     case EISDIR:
-      return kAccessDenied;
+      return "Das ist ein Ordner, keine Datei";
+    case EBUSY:
+    case ETXTBSY:
+      return "Die Datei wird von einem anderen Programm benutzt";
     default: {
-      char buffer[32];
-      std::snprintf(buffer, sizeof buffer, "E/A-Fehler %d", error_number);
+      char buffer[48];
+      std::snprintf(buffer, sizeof buffer, "Ein-/Ausgabefehler (Nr. %d)", error_number);
       return buffer;
     }
   }
+}
+
+IoError FileError(int error_number, const fs::path& path, IoAccess access) {
+  const std::string cause = IoErrorText(error_number);
+  const std::string file = Quoted(path);
+  if (access == IoAccess::Read) {
+    switch (error_number) {
+      case ENOENT:
+      case ENOTDIR:
+        return IoError("Die Datei " + file + " wurde nicht gefunden.", cause);
+      case EACCES:
+      case EPERM:
+        return IoError("Keine Leseberechtigung für " + file + ".", cause);
+      default:
+        return IoError("Die Datei " + file + " kann nicht gelesen werden:\r" + cause + ".", cause);
+    }
+  }
+  switch (error_number) {
+    case EACCES:
+    case EPERM:
+      return IoError("Keine Schreibberechtigung für " + file + ".", cause);
+    case ENOSPC:
+    case EDQUOT:
+      return IoError("Der Datenträger ist voll:\r" + file + " konnte nicht gespeichert werden.",
+                     cause);
+    case ENOENT:
+    case ENOTDIR:
+      return IoError("Der Ordner für " + file + " wurde nicht gefunden.", cause);
+    default:
+      return IoError(file + " konnte nicht gespeichert werden:\r" + cause + ".", cause);
+  }
+}
+
+IoError TooShortError(const fs::path& path) {
+  return IoError("Die Datei " + Quoted(path) + " ist zu kurz (falsche Größe).",
+                 "Die Datei ist zu kurz (falsche Größe)");
+}
+
+bool IsWriteProtected(const fs::path& path) {
+  std::error_code ec;
+  if (fs::exists(path, ec) && MayNotWrite(path)) return true;
+  const fs::path dir = DirectoryOf(path);
+  return fs::is_directory(dir, ec) && MayNotWrite(dir);
 }
 
 std::optional<fs::path> FindFile(const fs::path& dir, const std::string& name) {
@@ -74,7 +148,7 @@ fs::path TargetPath(const fs::path& dir, const std::string& name) {
 
 std::vector<uint8_t> ReadFileBytes(const fs::path& path, size_t max_size) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) ThrowErrno(errno);
+  if (fd < 0) Throw(errno, path, IoAccess::Read);
   std::vector<uint8_t> bytes;
   uint8_t buffer[65536];
   for (;;) {
@@ -88,7 +162,7 @@ std::vector<uint8_t> ReadFileBytes(const fs::path& path, size_t max_size) {
       if (errno == EINTR) continue;
       const int e = errno;
       ::close(fd);
-      ThrowErrno(e);
+      Throw(e, path, IoAccess::Read);
     }
     if (got == 0) break;
     bytes.insert(bytes.end(), buffer, buffer + got);
@@ -99,29 +173,30 @@ std::vector<uint8_t> ReadFileBytes(const fs::path& path, size_t max_size) {
 
 std::vector<uint8_t> ReadExactly(const fs::path& path, size_t size) {
   auto bytes = ReadFileBytes(path, size);
-  if (bytes.size() < size) throw IoError(kReadPastEnd);
+  if (bytes.size() < size) throw TooShortError(path);
   return bytes;
 }
 
 uintmax_t FileSizeOf(const fs::path& path) {
   std::error_code ec;
   const auto size = fs::file_size(path, ec);
-  if (ec) ThrowErrno(ec.value());
+  if (ec) Throw(ec.value(), path, IoAccess::Read);
   return size;
 }
 
 void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (IsWriteProtected(path)) Throw(EACCES, path, IoAccess::Write);
+  const fs::path dir = DirectoryOf(path);
   std::string tmp_template = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(tmp_template.begin(), tmp_template.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) ThrowErrno(errno);
+  if (fd < 0) Throw(errno, path, IoAccess::Write);
   const std::string tmp(name.data());
   auto fail = [&](int e) {
     ::close(fd);
     ::unlink(tmp.c_str());
-    ThrowErrno(e);
+    Throw(e, path, IoAccess::Write);
   };
   size_t done = 0;
   while (done < bytes.size()) {
@@ -145,19 +220,19 @@ void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes)
   if (::close(fd) != 0) {
     const int e = errno;
     ::unlink(tmp.c_str());
-    ThrowErrno(e);
+    Throw(e, path, IoAccess::Write);
   }
   if (::rename(tmp.c_str(), path.c_str()) != 0) {
     const int e = errno;
     ::unlink(tmp.c_str());
-    ThrowErrno(e);
+    Throw(e, path, IoAccess::Write);
   }
 }
 
 void RemoveFileIfExists(const fs::path& path) {
   std::error_code ec;
   fs::remove(path, ec);
-  if (ec) ThrowErrno(ec.value());
+  if (ec) Throw(ec.value(), path, IoAccess::Write);
 }
 
 std::string PathText(const fs::path& path) {

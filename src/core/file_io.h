@@ -10,19 +10,36 @@
 #include <string>
 #include <vector>
 
+#include "core/io_error.h"
+
 namespace tolka::core {
 
 namespace fs = std::filesystem;
 
-// The runtime's messages (Windows-1252).
-inline constexpr const char* kReadPastEnd = "Versuch hinter dem Dateiende zu lesen";
-inline constexpr const char* kAccessDenied = "Dateizugriff verweigert";
-inline constexpr const char* kFileNotFound = "Datei nicht gefunden";
 inline constexpr const char* kWrongSize = "Datei hat falsche Größe!";
 
-// "Datei nicht gefunden", "Dateizugriff verweigert" or "E/A-Fehler %d" for an
-// errno value.
+// The cause of a failure in German for an errno value: "Datei nicht
+// gefunden", "Zugriff verweigert", "Der Datenträger ist voll", ... (an
+// unknown value as "Ein-/Ausgabefehler (Nr. %d)").
 std::string IoErrorText(int error_number);
+
+// The IoError of a failed read or write of `path`: the message names the
+// file and the cause ("Keine Schreibberechtigung für ...", "Der Datenträger
+// ist voll: ... konnte nicht gespeichert werden."); Cause() is
+// IoErrorText(error_number).
+enum class IoAccess { Read, Write };
+IoError FileError(int error_number, const fs::path& path, IoAccess access);
+
+// The IoError of a file shorter than its fixed block: "Die Datei ... ist zu
+// kurz (falsche Größe)."
+IoError TooShortError(const fs::path& path);
+
+// True when `path` may not be written: an existing file without write
+// permission (also a file whose write bits are all cleared, which a
+// privileged user could write but which its owner marked read-only), or a
+// file whose directory may not be written (the atomic save needs to create
+// its temporary file there).
+bool IsWriteProtected(const fs::path& path);
 
 // `dir` / `name` when it exists; otherwise a directory entry whose name
 // equals `name` ignoring ASCII case (files copied from another system);
@@ -37,19 +54,21 @@ bool FileExists(const fs::path& dir, const std::string& name);
 fs::path TargetPath(const fs::path& dir, const std::string& name);
 
 // Reads at most `max_size` bytes (all of the file when max_size is 0).
-// Throws IoError with the runtime's text.
+// Throws IoError (FileError).
 std::vector<uint8_t> ReadFileBytes(const fs::path& path, size_t max_size = 0);
 
 // Reads exactly `size` bytes from the start of the file; a shorter file
-// throws IoError("Versuch hinter dem Dateiende zu lesen").
+// throws TooShortError.
 std::vector<uint8_t> ReadExactly(const fs::path& path, size_t size);
 
 // Size of a file in bytes; throws IoError.
 uintmax_t FileSizeOf(const fs::path& path);
 
 // Writes `bytes` as the whole new content of `path`: a temporary file in the
-// same directory, flushed, then renamed over the target. On any failure the
-// old file is as it was and IoError is thrown.
+// same directory, flushed, then renamed over the target. A write-protected
+// target (IsWriteProtected) is refused before anything is written: the
+// rename would replace a file its owner protected. On any failure the old
+// file is as it was, no temporary file is left and IoError is thrown.
 void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes);
 
 // Deletes a file if it exists; throws IoError when it cannot.

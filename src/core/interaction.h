@@ -16,8 +16,13 @@
 namespace tolka::core {
 
 enum class Icon { Error, Warning, Information, Confirmation };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+// YesNo: Yes is the default button, Escape answers No. YesNoDefaultNo: the
+// same question with No as the default (a question whose Yes destroys data
+// another user wrote). YesNoCancel: the save questions before New, Open and
+// leaving, where Escape and the close box answer Cancel and the command does
+// not happen; only an explicit No discards the unsaved data.
+enum class Buttons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
   std::string Title;             // empty: the platform's default title
@@ -36,10 +41,13 @@ struct PasswordQueryAnswer {
 };
 
 // The two texts of the password definition "Festlegung des Daten-Passwortes"
-// (the dialog has only OK; the caller applies the accept rule).
+// (the caller applies the accept rule). Ok is false when the user left the
+// dialog with Abbrechen, Escape or its close box: the Save or Save As that
+// asked for the password ends and writes nothing.
 struct PasswordDefinitionAnswer {
   std::string First;
   std::string Second;
+  bool Ok = true;
 };
 
 // What the search dialog "Suchen ..." returns on OK: the "Suchtext:" (cut to

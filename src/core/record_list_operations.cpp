@@ -15,16 +15,51 @@ void CheckCurrent(size_t current) {
   if (current >= kListCount) throw std::out_of_range("current student outside 0..34");
 }
 
-const std::string& KeyOf(const StudentRecord& record, SortKey key) {
-  switch (key) {
-    case SortKey::StudentId:
-      return record.StudentId;
-    case SortKey::ClassName:
-      return record.ClassName;
-    case SortKey::Surname:
-      break;
+// The lower-case letter of a Windows-1252 upper-case letter (A-Z and the
+// accented capitals 0xC0..0xDE except the multiplication sign, and the
+// three capitals of the 0x8A..0x9F row).
+unsigned char LowerCase(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 16);
+  if (c == 0x9F) return 0xFF;
+  return c;
+}
+
+// The base letter of an accented lower-case Windows-1252 letter, or 0.
+char BaseLetter(unsigned char c) {
+  if (c >= 0xE0 && c <= 0xE5) return 'a';  // à á â ã ä å
+  if (c == 0xE7) return 'c';
+  if (c >= 0xE8 && c <= 0xEB) return 'e';
+  if (c >= 0xEC && c <= 0xEF) return 'i';
+  if (c == 0xF1) return 'n';
+  if ((c >= 0xF2 && c <= 0xF6) || c == 0xF8) return 'o';  // ò ó ô õ ö ø
+  if (c >= 0xF9 && c <= 0xFC) return 'u';
+  if (c == 0xFD || c == 0xFF) return 'y';
+  if (c == 0x9A) return 's';  // š
+  if (c == 0x9E) return 'z';  // ž
+  return 0;
+}
+
+std::string CaseFolded(const std::string& text) {
+  std::string folded = text;
+  for (char& c : folded) c = static_cast<char>(LowerCase(static_cast<unsigned char>(c)));
+  return folded;
+}
+
+// The number an identification number holds, blanks around it ignored;
+// nothing when it holds anything else.
+std::optional<unsigned long long> IdNumber(const std::string& id) {
+  const size_t first = id.find_first_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  const size_t last = id.find_last_not_of(' ');
+  unsigned long long value = 0;
+  for (size_t i = first; i <= last; ++i) {
+    if (id[i] < '0' || id[i] > '9') return std::nullopt;
+    if (value > 1'000'000'000'000ULL) return std::nullopt;  // far beyond any student number
+    value = value * 10 + static_cast<unsigned>(id[i] - '0');
   }
-  return record.Surname;
+  return value;
 }
 
 }  // namespace
@@ -63,6 +98,47 @@ int CompareKeys(const std::string& a, const std::string& b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+std::string CollationKey(const std::string& text) {
+  std::string key;
+  key.reserve(text.size() + 2);
+  for (const char ch : text) {
+    const unsigned char c = LowerCase(static_cast<unsigned char>(ch));
+    if (c == 0xDF) {
+      key += "ss";
+    } else if (const char base = BaseLetter(c)) {
+      key += base;
+    } else {
+      key += static_cast<char>(c);
+    }
+  }
+  return key;
+}
+
+int CompareNames(const std::string& a, const std::string& b) {
+  return CompareKeys(CollationKey(a), CollationKey(b));
+}
+
+int CompareStudentIds(const std::string& a, const std::string& b) {
+  const auto x = IdNumber(a);
+  const auto y = IdNumber(b);
+  if (x && y) return *x == *y ? 0 : (*x < *y ? -1 : 1);
+  if (x) return -1;
+  if (y) return 1;
+  return CompareNames(a, b);
+}
+
+int CompareSortKeys(const StudentRecord& a, const StudentRecord& b, SortKey key) {
+  switch (key) {
+    case SortKey::StudentId:
+      return CompareStudentIds(a.StudentId, b.StudentId);
+    case SortKey::ClassName:
+      return CompareNames(a.ClassName, b.ClassName);
+    case SortKey::Surname:
+      break;
+  }
+  return CompareNames(a.Surname, b.Surname);
+}
+
 size_t BlockEnd(const StudentTable& table, size_t current) {
   CheckCurrent(current);
   size_t end = current;
@@ -76,7 +152,7 @@ bool SortBlock(StudentTable& table, size_t current, SortKey key) {
   for (bool exchanged = true; exchanged;) {
     exchanged = false;
     for (size_t k = current; k + 1 < end; ++k) {
-      if (CompareKeys(KeyOf(table.At(k), key), KeyOf(table.At(k + 1), key)) > 0) {
+      if (CompareSortKeys(table.At(k), table.At(k + 1), key) > 0) {
         std::swap(table.At(k), table.At(k + 1));
         exchanged = true;
         exchanged_any = true;
@@ -87,15 +163,16 @@ bool SortBlock(StudentTable& table, size_t current, SortKey key) {
 }
 
 bool MatchesSearch(const StudentRecord& record, const SearchRequest& request) {
-  const std::string& field =
-      request.Field == SearchField::GivenNames ? record.GivenNames : record.Surname;
-  if (request.Kind == MatchKind::Whole) return field == request.Text;
-  return field.find(request.Text) != std::string::npos;
+  const std::string field = CaseFolded(
+      request.Field == SearchField::GivenNames ? record.GivenNames : record.Surname);
+  const std::string text = CaseFolded(request.Text);
+  if (request.Kind == MatchKind::Whole) return field == text;
+  return field.find(text) != std::string::npos;
 }
 
 std::optional<size_t> FindStudent(const StudentTable& table, size_t start,
-                                  const SearchRequest& request) {
-  for (size_t s = start; s < kListCount; ++s) {
+                                  const SearchRequest& request, size_t end) {
+  for (size_t s = start; s < std::min(end, kListCount); ++s) {
     if (MatchesSearch(table.At(s), request)) return s;
   }
   return std::nullopt;

@@ -46,30 +46,46 @@ bool PasteRecord(StudentTable& table, size_t current, const StudentRecord& clipb
 enum class SortKey { Surname, StudentId, ClassName };
 
 // Keys compare as byte strings: byte by byte as unsigned Windows-1252 codes,
-// and a key that is the beginning of the other comes first. So upper case
-// sorts before lower case, umlauts after "z", and "10" before "9".
-// Returns <0, 0 or >0.
+// and a key that is the beginning of the other comes first. Returns <0, 0
+// or >0.
 int CompareKeys(const std::string& a, const std::string& b);
+
+// How a German office orders names: case ignored, "ä" as "a", "ö" as "o",
+// "ü" as "u", "ß" as "ss", other accented letters as their base letter
+// (Köhler before Krüger, "de Vries" beside "De Vries"). The folded text of a
+// Windows-1252 name; CompareNames compares the folded texts as byte strings.
+std::string CollationKey(const std::string& text);
+int CompareNames(const std::string& a, const std::string& b);
+
+// Identification numbers as numbers ("9" before "10"); blanks around them
+// are ignored. A number comes before a text that is not one; two such texts
+// compare as names.
+int CompareStudentIds(const std::string& a, const std::string& b);
+
+// The comparison of a sort key: names and classes with CompareNames,
+// identification numbers with CompareStudentIds.
+int CompareSortKeys(const StudentRecord& a, const StudentRecord& b, SortKey key);
 
 // The block: the run of occupied slots from the current student on, ending
 // before the first free slot or at slot 34. Returns one past its last slot
 // (`current` itself when the current slot is free).
 size_t BlockEnd(const StudentTable& table, size_t current);
 
-// Exchange sort of the block, ascending by `key`: passes over the
-// neighbouring pairs until a pass exchanges nothing; equal keys are never
-// exchanged, so their order stays. A free current slot does nothing. Returns
-// whether any two records were exchanged.
+// Exchange sort of the block, ascending by `key` (CompareSortKeys): passes
+// over the neighbouring pairs until a pass exchanges nothing; equal keys are
+// never exchanged, so their order stays. A free current slot does nothing.
+// Returns whether any two records were exchanged.
 bool SortBlock(StudentTable& table, size_t current, SortKey key);
 
 // The search field of `request` equals its text ("volle Übereinstimmung") or
-// contains it ("teilweise Übereinstimmung"), case-sensitive, byte for byte.
+// contains it ("teilweise Übereinstimmung"), upper and lower case alike
+// ("müller" finds "Müller"; umlauts are not folded into their base letter).
 bool MatchesSearch(const StudentRecord& record, const SearchRequest& request);
 
-// The first slot from `start` up to slot 34 that matches; nothing when none
-// does (also when `start` lies past slot 34).
+// The first slot from `start` up to `end` (exclusive, at most slot 34 + 1)
+// that matches; nothing when none does (also when `start` lies past slot 34).
 std::optional<size_t> FindStudent(const StudentTable& table, size_t start,
-                                  const SearchRequest& request);
+                                  const SearchRequest& request, size_t end = kListCount);
 
 // The slot a transfer fills in its target: the first of the run of free slots
 // at the end of slots 0..34 (scanning from slot 34 downwards while the slots

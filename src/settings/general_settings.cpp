@@ -182,7 +182,7 @@ class GeneralSettingsLoader {
       core::SaveFileAtomically(backup, *bytes);
     } catch (const IoError& e) {
       Note("Die Sicherungskopie\r" + core::PathText(backup) +
-           "\rkonnte nicht geschrieben werden: " + e.what());
+           "\rkonnte nicht geschrieben werden: " + e.Cause());
     }
     return true;
   }
@@ -213,7 +213,7 @@ class GeneralSettingsLoader {
       return bytes;
     } catch (const IoError& e) {
       Note("Die Einstellungen konnten nicht gelesen werden aus\r" + core::PathText(path) + "\r(" +
-           e.what() + ")");
+           e.Cause() + ")");
       return std::nullopt;
     }
   }

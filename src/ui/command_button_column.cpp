@@ -9,24 +9,25 @@ namespace {
 struct ButtonEntry {
   const char* Caption;  // UTF-8
   const char* Name;
+  const char* Hint;  // the full command, as tool tip and status hint
 };
 constexpr std::array<ButtonEntry, kCommandButtonCount> kButtons = {{
-    {"? Kurswahl", "Button1"},
-    {"? Anmeldung z. Pr.", "Button2"},
-    {"? Zulassung z. Pr.", "Button3"},
-    {"Optimierung", "Button4"},
-    {"Prüf.-empfehlung", "Button5"},
-    {"Druck Datenblatt", "Button6"},
-    {"Druck Ergebnis", "Button7"},
-    {"Probezeugnis", "Button8"},
-    {"Weiter Suchen", "Button9"},
-    {"Sortieren (Namen)", "Button10"},
-    {"Kurseinstellungen", "Button11"},
-    {"Daten übernehmen", "Button12"},
-    {"Daten verwerfen", "Button13"},
-    {"? Versetzung i. Q.", "Button15"},
-    {"? Zulass. z. mdl. Pr.", "Button16"},
-    {"Anrechng. löschen", "Button17"},
+    {"? Kurswahl", "Button1", "Prüfen: Kurseinwahl"},
+    {"? Anmeldung z. Pr.", "Button2", "Prüfen: Anmeldung zur Prüfung"},
+    {"? Zulassung z. Pr.", "Button3", "Prüfen: Anmeldung zur Prüfung (Zulassung)"},
+    {"Optimierung", "Button4", "Optimierung der Kursauswahl"},
+    {"Prüf.-empfehlung", "Button5", "Empfehlungen zu den mündlichen Prüfungen"},
+    {"Druck Datenblatt", "Button6", "Drucken: Schüler-Datenblatt des aktuellen Schülers"},
+    {"Druck Ergebnis", "Button7", "Drucken: Ergebnis Abiturverfahren des aktuellen Schülers"},
+    {"Probezeugnis", "Button8", "Drucken: Probezeugnis des aktuellen Schülers"},
+    {"Weiter Suchen", "Button9", "Weiter Suchen (F3): ab dem nächsten Schüler"},
+    {"Sortieren (Namen)", "Button10", "Sortieren nach Namen ab dem aktuellen Schüler"},
+    {"Kurseinstellungen", "Button11", "Kurseinstellungen (ohne Funktion)"},
+    {"Daten übernehmen", "Button12", "Eingaben in den Datensatz übernehmen"},
+    {"Daten verwerfen", "Button13", "Eingaben seit der letzten Übernahme verwerfen"},
+    {"? Versetzung i. Q.", "Button15", "Prüfen: Versetzung in die Qualifikationsphase"},
+    {"? Zulass. z. mdl. Pr.", "Button16", "Prüfen: Zulassung zur mündlichen Prüfung"},
+    {"Anrechng. löschen", "Button17", "Alle Kursanrechnungen des Schülers löschen (zurücknehmen)"},
 }};
 
 }  // namespace
@@ -39,6 +40,8 @@ CommandButtonColumn::CommandButtonColumn(QWidget* parent) : QWidget(parent) {
   for (size_t i = 0; i < kButtons.size(); ++i) {
     auto* button = new QPushButton(QString::fromUtf8(kButtons[i].Caption), this);
     button->setObjectName(QString::fromLatin1(kButtons[i].Name));
+    button->setToolTip(QString::fromUtf8(kButtons[i].Hint));
+    button->setStatusTip(QString::fromUtf8(kButtons[i].Hint));
     button->setAutoDefault(false);
     button->setVisible(false);
     column->addWidget(button);

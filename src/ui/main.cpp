@@ -14,7 +14,9 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tolka"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tolka V.3.1."));
+  // No display name: Qt would append it to every window title, and the
+  // titles are the program's own ("Tolka 3.1 für Windows").
+  QApplication::setOrganizationName(QStringLiteral("Tolka"));
   if (!tolka::ui::InstallGermanTranslations(application)) {
     std::fprintf(stderr, "tolka: Qt's German translation (qtbase_de) was not found\n");
   }
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
   tolka::ui::MainWindow window(state);
   tolka::app::StartUp(state, window.Interaction(), program_dir);
   window.ShowState();
+  window.RestoreWindowState();
   window.show();
   return application.exec();
 }

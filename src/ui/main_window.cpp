@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QSettings>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -34,6 +36,9 @@ constexpr int kWindowHeight = 563;
 constexpr int kToolBarHeight = 33;
 constexpr int kHintFieldWidth = 350;
 constexpr int kFileFieldWidth = 200;
+constexpr int kRecentFileCount = 4;
+const char* const kRecentFilesKey = "recentFiles";
+const char* const kGeometryKey = "mainWindow/geometry";
 
 QIcon ThemeIcon(const QString& name, QStyle::StandardPixmap fallback, const QWidget* widget) {
   return QIcon::fromTheme(name, widget->style()->standardIcon(fallback));
@@ -78,6 +83,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+  file_menu_ = file;
   const auto add = [this, file](const QString& caption, const QString& hint,
                                 const QKeySequence& shortcut, void (MainWindow::*handler)()) {
     QAction* action = file->addAction(caption);
@@ -99,6 +105,9 @@ void MainWindow::CreateMenus() {
       QStringLiteral("Aktuelle Datei unter neuem Namen speichern"),
       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::FileSaveAs)
       ->setObjectName(QStringLiteral("FileSaveAs"));
+  // The recent files stand between this separator and the next one.
+  recent_separator_ = file->addSeparator();
+  connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
   file->addSeparator();
   add(QStringLiteral("&Beenden"), QStringLiteral("Diese Anwendung beenden"),
       QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::FileExit)
@@ -206,6 +215,12 @@ void MainWindow::CreateStatusLine() {
   };
   hint_field_ = field(QStringLiteral("HintField"), kHintFieldWidth);
   file_field_ = field(QStringLiteral("FileNameField"), kFileFieldWidth);
+  // Its own field, so the enciphered state is never overwritten by a hint
+  // and never outlives the data it describes.
+  enciphered_field_ = new QLabel(this);
+  enciphered_field_->setObjectName(QStringLiteral("EncipheredField"));
+  enciphered_field_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+  statusBar()->addWidget(enciphered_field_, 1);
   statusBar()->setSizeGripEnabled(true);
 }
 
@@ -225,6 +240,16 @@ void MainWindow::ShowState() {
   list_panel_->Rebuild(state_.Data.Table, current_student_);
   file_field_->setText(file_command_run_ ? FileNameToQString(state_.Data.CurrentFileName)
                                          : QStringLiteral("aktuelle (leere) Datei"));
+  file_field_->setToolTip(file_command_run_ && !state_.Data.IsUntitled()
+                              ? PathToQString(state_.Dirs.Data / state_.Data.CurrentFileName)
+                              : QString());
+  QString data_state;
+  if (state_.Data.ShownEnciphered) {
+    data_state = QStringLiteral("verschlüsselt angezeigt – nicht bearbeitbar");
+  } else if (state_.Data.ReadOnly) {
+    data_state = QStringLiteral("schreibgeschützt");
+  }
+  enciphered_field_->setText(data_state);
   editor_->ShowRecord(static_cast<size_t>(current_student_));
   UpdateModifiedBox();
 }
@@ -235,6 +260,60 @@ QString MainWindow::FileNameField() const { return file_field_->text(); }
 
 QString MainWindow::HintField() const { return hint_field_->text(); }
 
+QString MainWindow::EncipheredField() const { return enciphered_field_->text(); }
+
+void MainWindow::RestoreWindowState() {
+  const QByteArray geometry = QSettings().value(QString::fromLatin1(kGeometryKey)).toByteArray();
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
+}
+
+QStringList MainWindow::RecentFiles() const {
+  return QSettings().value(QString::fromLatin1(kRecentFilesKey)).toStringList();
+}
+
+void MainWindow::RememberRecentFile() {
+  if (state_.Data.IsUntitled() || state_.Data.CurrentFileName.empty()) return;
+  const QString path = PathToQString(state_.Dirs.Data / state_.Data.CurrentFileName);
+  QStringList files = RecentFiles();
+  files.removeAll(path);
+  files.prepend(path);
+  while (files.size() > kRecentFileCount) files.removeLast();
+  QSettings().setValue(QString::fromLatin1(kRecentFilesKey), files);
+}
+
+void MainWindow::FillRecentFiles() {
+  for (QAction* action : file_menu_->actions()) {
+    if (action->property("recentFile").isValid()) {
+      file_menu_->removeAction(action);
+      action->deleteLater();
+    }
+  }
+  const QStringList files = RecentFiles();
+  const QList<QAction*> actions = file_menu_->actions();
+  const qsizetype at = actions.indexOf(recent_separator_);
+  QAction* before = at + 1 < actions.size() ? actions[at + 1] : nullptr;
+  for (qsizetype i = 0; i < files.size(); ++i) {
+    const QString& path = files[i];
+    auto* action = new QAction(
+        QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), file_menu_);
+    action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+    action->setProperty("recentFile", path);
+    action->setStatusTip(path);
+    action->setToolTip(path);
+    connect(action, &QAction::triggered, this, [this, path]() { OpenRecentFile(path); });
+    file_menu_->insertAction(before, action);
+  }
+}
+
+void MainWindow::OpenRecentFile(const QString& path) {
+  const std::filesystem::path file = QStringToPath(path);
+  RunFileCommand(
+      [file](app::AppState& state, core::Interaction& ui) {
+        return app::OpenDataFile(state, ui, file);
+      },
+      true);
+}
+
 void MainWindow::SelectStudent(int index) {
   editor_->SelectStudent(static_cast<size_t>(index));
   current_student_ = index;
@@ -242,11 +321,15 @@ void MainWindow::SelectStudent(int index) {
   UpdateModifiedBox();
 }
 
-void MainWindow::RunFileCommand(FileCommand command, bool show_first_student) {
+void MainWindow::RunFileCommand(const FileCommand& command, bool show_first_student) {
   editor_->TransferIntoRecord();
+  // A hint or note of the data before is stale once the command ran.
+  hint_field_->clear();
   try {
-    command(state_, *interaction_);
-    if (show_first_student) current_student_ = 0;
+    if (command(state_, *interaction_)) {
+      if (show_first_student) current_student_ = 0;
+      RememberRecentFile();
+    }
   } catch (const tolka::IoError& error) {
     interaction_->Tell(core::Icon::Error, error.what());
   }
@@ -374,6 +457,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::RunRecordCommand(const std::function<void(size_t current)>& command) {
+  // The command works on what the user sees: typing not yet transferred is
+  // stored first, never dropped by the record shown afresh.
+  editor_->TransferIntoRecord();
   try {
     command(static_cast<size_t>(current_student_));
   } catch (const tolka::IoError& error) {
@@ -452,6 +538,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   ShowState();
   if (may_close) {
+    QSettings().setValue(QString::fromLatin1(kGeometryKey), saveGeometry());
     event->accept();
   } else {
     event->ignore();

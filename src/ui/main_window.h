@@ -6,9 +6,15 @@
 // area is a row: the list, the record editor, the column of command buttons.
 //
 // The record editor is a buffer: a click in the list, a page switch and
-// "Daten übernehmen" transfer it into the record. The commands that write or
-// replace the data (New, Open, Save, Save As, leaving the program) transfer
-// it first, so what the user typed and sees is what is saved or asked about.
+// "Daten übernehmen" transfer it into the record. Every command transfers it
+// first (the file commands, the record list commands, the rules commands),
+// so what the user typed and sees is what is saved, moved or checked, and no
+// command drops typing when it shows the record again.
+//
+// The status line has a third field that says when the data are shown
+// enciphered. The menu "&Datei" lists the last four data files, and the
+// window keeps its size and position from one start to the next (both kept
+// with QSettings, outside the system's binary settings files).
 //
 // Every command runs to its end inside one event: it calls the app
 // function, shows an IoError's text in an error box, then shows the state
@@ -58,6 +64,15 @@ class MainWindow : public QMainWindow {
   bool ModifiedBoxShown() const;
   QString FileNameField() const;
   QString HintField() const;
+  QString EncipheredField() const;
+
+  // The window's size and position as the last session left them (called by
+  // the program before the first show; tests leave it out).
+  void RestoreWindowState();
+  // The last four data files opened or saved, newest first.
+  QStringList RecentFiles() const;
+  // Opens one of them as "Öffnen..." does after its dialog.
+  void OpenRecentFile(const QString& path);
 
   // The file commands (menu "&Datei", tool bar).
   void FileNew();
@@ -125,10 +140,14 @@ class MainWindow : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  using FileCommand = bool (*)(app::AppState&, core::Interaction&);
+  using FileCommand = std::function<bool(app::AppState&, core::Interaction&)>;
   // New and Open show slot 0 afterwards; Save and Save As keep the current
-  // student.
-  void RunFileCommand(FileCommand command, bool show_first_student);
+  // student. A file that was opened or saved joins the recent files.
+  void RunFileCommand(const FileCommand& command, bool show_first_student);
+  void RememberRecentFile();
+  void FillRecentFiles();
+  QMenu* file_menu_ = nullptr;
+  QAction* recent_separator_ = nullptr;
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusLine();
@@ -171,6 +190,7 @@ class MainWindow : public QMainWindow {
   QAction* modified_box_ = nullptr;  // the tool bar's red box
   QLabel* hint_field_ = nullptr;
   QLabel* file_field_ = nullptr;
+  QLabel* enciphered_field_ = nullptr;
 
   bool record_list_initialised_ = false;  // at the first show
 

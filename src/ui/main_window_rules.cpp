@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/record_commands.h"
+#include "ui/editor/record_editor.h"
 #include "ui/main_window.h"
 #include "ui/rules_commands.h"
 
@@ -21,6 +23,14 @@ struct RulesMenuEntry {
 }  // namespace
 
 void MainWindow::RunRulesPipeline(const char* id) {
+  // The command checks what the user sees: typing is transferred first.
+  editor_->TransferIntoRecord();
+  // On enciphered data a check would compute on cipher bytes and write marks
+  // into them.
+  if (app::RefusedWhileEnciphered(state_, *interaction_)) {
+    ShowState();
+    return;
+  }
   RunRulesCommand(this, state_, rules_state_, static_cast<size_t>(current_student_), id,
                   [this]() { ShowState(); });
   ShowState();
@@ -103,6 +113,15 @@ void MainWindow::Recommend() { RunRulesPipeline("recommendations"); }
 void MainWindow::ComputeExamResult() { RunRulesPipeline("exam-result"); }
 void MainWindow::CreditAdvancedCourses() { RunRulesPipeline("credit-advanced"); }
 void MainWindow::CreditCompulsoryCourses() { RunRulesPipeline("credit-compulsory"); }
-void MainWindow::ClearCredits() { RunRulesPipeline("clear-credits"); }
+void MainWindow::ClearCredits() {
+  // Every credit mark of the student goes: asked first.
+  editor_->TransferIntoRecord();
+  if (!state_.Data.ShownEnciphered &&
+      !app::ConfirmClearCredits(state_, *interaction_, static_cast<size_t>(current_student_))) {
+    ShowState();
+    return;
+  }
+  RunRulesPipeline("clear-credits");
+}
 
 }  // namespace tolka::ui

@@ -39,11 +39,28 @@ std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, 
   box->setWindowTitle(MessageBoxTitle(icon));
   box->setTextFormat(Qt::PlainText);
   box->setText(text);
-  if (buttons == core::Buttons::YesNo) {
-    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box->setDefaultButton(QMessageBox::Yes);
-    box->setEscapeButton(QMessageBox::No);
-  } else {
+  switch (buttons) {
+    case core::Buttons::YesNo:
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box->setDefaultButton(QMessageBox::Yes);
+      box->setEscapeButton(QMessageBox::No);
+      return box;
+    case core::Buttons::YesNoDefaultNo:
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box->setDefaultButton(QMessageBox::No);
+      box->setEscapeButton(QMessageBox::No);
+      return box;
+    case core::Buttons::YesNoCancel:
+      // Escape and the close box press "Abbrechen": the command does not
+      // happen and nothing unsaved is lost.
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box->setDefaultButton(QMessageBox::Yes);
+      box->setEscapeButton(QMessageBox::Cancel);
+      return box;
+    case core::Buttons::Ok:
+      break;
+  }
+  {
     box->setStandardButtons(QMessageBox::Ok);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Ok);
@@ -53,7 +70,11 @@ std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, 
 
 core::Answer AnswerFor(QMessageBox::StandardButton clicked, core::Buttons buttons) {
   if (buttons == core::Buttons::Ok) return core::Answer::Ok;
-  return clicked == QMessageBox::Yes ? core::Answer::Yes : core::Answer::No;
+  if (clicked == QMessageBox::Yes) return core::Answer::Yes;
+  if (clicked == QMessageBox::No) return core::Answer::No;
+  // Closed any other way: a Yes/No box answers No, a box with "Abbrechen"
+  // answers Cancel.
+  return buttons == core::Buttons::YesNoCancel ? core::Answer::Cancel : core::Answer::No;
 }
 
 core::Answer ShowMessageBox(QWidget* parent, core::Icon icon, const QString& text,

@@ -16,13 +16,15 @@ QMessageBox::Icon MessageBoxIcon(core::Icon icon);
 // The box's caption: "Fehler", "Warnung", "Information" or "Bestätigung".
 QString MessageBoxTitle(core::Icon icon);
 
-// A box ready for exec(): OK, or Yes/No with Yes as the default button and
-// No as the answer to Escape.
+// A box ready for exec(): OK; Yes/No with Yes (YesNoDefaultNo: No) as the
+// default button and No as the answer to Escape; or Yes/No/Abbrechen with
+// Abbrechen as the answer to Escape and the close box.
 std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, const QString& text,
                                               core::Buttons buttons);
 
 // The answer for the button that closed the box: Yes and No as clicked, OK
-// for a box with OK only; a Yes/No box closed any other way answers No.
+// for a box with OK only; a box closed any other way answers No, or Cancel
+// when it has "Abbrechen".
 core::Answer AnswerFor(QMessageBox::StandardButton clicked, core::Buttons buttons);
 
 // Shows the box modally and returns the answer.

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 
 #include "ui/dialogs/password_change_dialog.h"
@@ -98,10 +100,18 @@ core::Answer QtInteraction::Ask(core::Icon icon, const std::string& text, core::
 std::optional<std::filesystem::path> QtInteraction::RunFileDialog(
     const core::FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent_);
-  ConfigureFileDialog(dialog, request, save);
+  core::FileDialogRequest shown = request;
+  QSettings settings;
+  const QString last = settings.value(QStringLiteral("lastFolder")).toString();
+  if (!dialog_used_ && !last.isEmpty() && QDir(last).exists()) {
+    shown.InitialDirectory = QStringToPath(last);
+  }
+  ConfigureFileDialog(dialog, shown, save);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList files = dialog.selectedFiles();
   if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
+  dialog_used_ = true;
+  settings.setValue(QStringLiteral("lastFolder"), QFileInfo(files.front()).absolutePath());
   return WithDefaultExtension(QStringToPath(files.front()), request.DefaultExtension);
 }
 

@@ -62,6 +62,9 @@ class QtInteraction : public core::Interaction {
   std::optional<std::filesystem::path> RunFileDialog(const core::FileDialogRequest& request,
                                                      bool save);
 
+  // The first file dialog of a session starts in the folder the last session
+  // used (kept with QSettings) instead of the program directory.
+  bool dialog_used_ = false;
   // Owned by parent_.
   QWidget* parent_;
   PasswordQueryDialog* query_;

@@ -36,11 +36,14 @@ void StudentListPanel::Rebuild(const core::StudentTable& table, int current) {
   // item being clicked.
   for (size_t slot = 0; slot < core::kListCount; ++slot) {
     const QString line = FromCore(core::ListLine(table.At(slot)));
-    if (QListWidgetItem* item = list_->item(static_cast<int>(slot))) {
-      item->setText(line);
-    } else {
+    QListWidgetItem* item = list_->item(static_cast<int>(slot));
+    if (item == nullptr) {
       list_->addItem(line);
+      item = list_->item(static_cast<int>(slot));
     }
+    item->setText(line);
+    // A long name is cut by the list's width: the tool tip shows it whole.
+    item->setToolTip(line.trimmed());
   }
   list_->setCurrentRow(current);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/data_password.h"
+#include "core/file_io.h"
 #include "core/data_cipher.h"
 #include "core/data_file_image.h"
 #include "core/io_error.h"
@@ -273,7 +274,8 @@ TEST_F(DataFileCommands, OpenOfAShortFileChangesNothingAndWritesNoBak) {
     OpenData(state, ui);
     FAIL() << "no IoError";
   } catch (const IoError& e) {
-    EXPECT_STREQ(e.what(), "Versuch hinter dem Dateiende zu lesen");
+    EXPECT_EQ(std::string(e.what()), "Die Datei \x84" + core::PathText(data_dir / "KURZ.TLK") +
+                                         "\x93 ist keine Tolka-Datendatei (falsche Größe).");
   }
   EXPECT_EQ(state.Data.Block(), before);
   EXPECT_TRUE(state.Data.Modified);
@@ -290,7 +292,8 @@ TEST_F(DataFileCommands, OpenOfAMissingFileReportsIt) {
     OpenDataFile(state, ui, dir_ / "FEHLT.TLK");
     FAIL() << "no IoError";
   } catch (const IoError& e) {
-    EXPECT_STREQ(e.what(), "Datei nicht gefunden");
+    EXPECT_EQ(std::string(e.what()),
+              "Die Datei \x84" + core::PathText(dir_ / "FEHLT.TLK") + "\x93 wurde nicht gefunden.");
   }
   EXPECT_TRUE(state.Data.IsUntitled());
 }
@@ -354,18 +357,61 @@ TEST_F(DataFileCommands, TheBakCopyReplacesTheLastThreeCharactersOfTheName) {
   EXPECT_EQ(ReadAll(dir_ / "KOPIE.BAK"), file);
 }
 
-TEST_F(DataFileCommands, AFailingBakCopyEndsOpenBeforeAnythingChanges) {
-  const AppState source = MakeState(dir_.path());
+// A ".BAK" copy that cannot be written (an archive on a read-only share)
+// does not keep the year group from being read: a warning, then Open.
+TEST_F(DataFileCommands, AFailingBakCopyIsReportedAndTheFileOpensAllTheSame) {
+  AppState source = MakeState(dir_.path());
+  source.Data.Table.At(0).Surname = "Archiv";
   WriteAll(dir_ / "JG.TLK", source.Data.Block());
   fs::create_directory(dir_ / "JG.BAK");  // a directory where the copy goes
   AppState state = MakeState(dir_.path());
-  state.Data.Table.At(0).Surname = "Bleibt";
   state.Data.Modified = false;
-  const auto before = state.Data.Block();
   ScriptedInteraction ui;
-  EXPECT_THROW(OpenDataFile(state, ui, dir_ / "JG.TLK"), IoError);
-  EXPECT_EQ(state.Data.Block(), before);
-  EXPECT_TRUE(state.Data.IsUntitled());
+  ui.ExpectAsk(Icon::Warning, "Die Sicherungskopie\r\x84" + core::PathText(dir_ / "JG.BAK") +
+                                  "\x93\rkonnte nicht angelegt werden:\rDas ist ein Ordner");
+  EXPECT_TRUE(OpenDataFile(state, ui, dir_ / "JG.TLK"));
+  EXPECT_EQ(state.Data.Table.At(0).Surname, "Archiv");
+  EXPECT_EQ(state.Data.CurrentFileName, "JG.TLK");
+}
+
+// A data file in a write-protected folder (archived year groups) opens for
+// reading only, after the warning about the missing copy; Save then asks for
+// another name and never writes there.
+TEST_F(DataFileCommands, AFileInAReadOnlyFolderOpensForReadingOnly) {
+  const fs::path archive = dir_ / "archiv";
+  fs::create_directory(archive);
+  AppState source = MakeState(dir_.path());
+  source.Data.Table.At(0).Surname = "Archiv";
+  const auto bytes = source.Data.Block();
+  WriteAll(archive / "JG2020.TLK", bytes);
+  fs::permissions(archive, fs::perms::owner_read | fs::perms::owner_exec);
+  AppState state = MakeState(dir_.path());
+  state.Data.Modified = false;
+  ScriptedInteraction ui;
+  ui.ExpectAsk(Icon::Warning, "konnte nicht angelegt werden:\rZugriff verweigert")
+      .ExpectAsk(Icon::Information, "ist schreibgeschützt (oder liegt in einem");
+  EXPECT_TRUE(OpenDataFile(state, ui, archive / "JG2020.TLK"));
+  EXPECT_TRUE(state.Data.ReadOnly);
+  EXPECT_EQ(state.Data.Table.At(0).Surname, "Archiv");
+  EXPECT_FALSE(fs::exists(archive / "JG2020.BAK"));
+
+  state.Data.Table.At(0).Surname = "Neu";
+  state.Data.Modified = true;
+  ui.ExpectAsk(Icon::Information, "ist schreibgeschützt und wird nicht überschrieben")
+      .ExpectSaveDialog(archive / "JG2020.TLK")  // the same file again: refused
+      .ExpectAsk(Icon::Error, "Keine Schreibberechtigung für");
+  EXPECT_FALSE(SaveData(state, ui));
+  EXPECT_TRUE(state.Data.Modified);
+  EXPECT_EQ(ReadAll(archive / "JG2020.TLK"), bytes);
+
+  ui.ExpectAsk(Icon::Information, "ist schreibgeschützt und wird nicht überschrieben")
+      .ExpectSaveDialog(dir_ / "JG2020.TLK")
+      .ExpectSavingWindow();
+  EXPECT_TRUE(SaveData(state, ui));
+  EXPECT_FALSE(state.Data.ReadOnly);
+  EXPECT_FALSE(state.Data.Modified);
+  EXPECT_EQ(state.Dirs.Data, dir_.path());
+  fs::permissions(archive, fs::perms::owner_all);
 }
 
 // --- The data password -------------------------------------------------------
@@ -783,7 +829,9 @@ TEST_F(DataFileCommands, ADirectoryInPlaceOfTheTargetFailsTheSave) {
     SaveData(state, ui);
     FAIL() << "no IoError";
   } catch (const IoError& e) {
-    EXPECT_STREQ(e.what(), "Dateizugriff verweigert");
+    EXPECT_NE(std::string(e.what()).find("konnte nicht gespeichert werden:\rDas ist ein Ordner"),
+              std::string::npos)
+        << e.what();
   }
   EXPECT_TRUE(fs::is_directory(dir_ / "ORDNER.TLK"));
   EXPECT_TRUE(state.Data.IsUntitled());
@@ -921,7 +969,7 @@ TEST_F(DataFileCommands, LeaveReportsAFailedSaveAndStaysOpen) {
       .ExpectAsk(Icon::Warning, kAskSaveOnLeave, Answer::Yes)
       .ExpectSaveDialog(dir_ / "ORDNER.TLK")
       .ExpectAsk(Icon::Information, kAskOverwrite, Answer::Yes)
-      .ExpectAsk(Icon::Error, "Dateizugriff verweigert");
+      .ExpectAsk(Icon::Error, "ORDNER.TLK\x93 konnte nicht gespeichert werden");
   EXPECT_FALSE(LeaveProgram(state, ui));
   EXPECT_TRUE(fs::exists(dir_ / "Sicherung.DAT"));
 }
@@ -932,7 +980,7 @@ TEST_F(DataFileCommands, LeaveReportsABackupThatCannotBeWrittenAndCloses) {
   fs::create_directory(dir_ / "Sicherung.DAT");
   ScriptedInteraction ui;
   ui.ExpectAsk(Icon::Confirmation, kAskLeave, Answer::Yes)
-      .ExpectAsk(Icon::Error, "Dateizugriff verweigert");
+      .ExpectAsk(Icon::Error, "Sicherung.DAT\x93 konnte nicht gespeichert werden");
   EXPECT_TRUE(LeaveProgram(state, ui));
 }
 

@@ -124,14 +124,14 @@ TEST(ItemLists, MissingNameFilesGiveThePlaceholderAndQuestionMarksAndCreateNothi
 
 TEST(ItemLists, NameFilesFromTheListDirectoryElseTheProgramDirectory) {
   ListDirs d;
-  // The default class file starts with "   - - -" itself: it is listed twice.
+  // The default class file starts with "   - - -" itself: it is listed once.
   WriteAll(d.data / "KLASSEN.KLL", Bytes("   - - -\r\nTest\r\n"));
   WriteAll(d.program / "KLASSEN.KLL", Bytes("nicht\r\n"));
   WriteAll(d.program / "tutoren.stl", Bytes("Frau Köhler\r\nHerr Mustermann\r\nFrau Köhler\r\n"));
   WriteAll(d.data / "PKURSE.PKL", Bytes("Chor\r\nOrchester"));
   test::ScriptedInteraction ui;
   const ItemLists lists = BuildItemLists(BuiltIn(), d.dirs, ui);
-  EXPECT_EQ(lists.Classes, (Lines{"   - - -", "   - - -", "Test"}));
+  EXPECT_EQ(lists.Classes, (Lines{"   - - -", "Test"}));
   EXPECT_EQ(lists.Tutors, (Lines{"   - - -", "Frau Köhler", "Herr Mustermann", "Frau Köhler"}));
   EXPECT_EQ(lists.ProjectCourses, (Lines{"   - - -", "Chor", "Orchester"}));
   EXPECT_EQ(Lines(lists.Electives.begin(), lists.Electives.begin() + 4),
@@ -153,7 +153,7 @@ TEST(ItemLists, UnreadableNameFileIsReportedAndItsBoxStillUsable) {
   }
   WriteAll(d.data / "KLASSEN.KLL", Bytes("12a\r\n"));
   test::ScriptedInteraction ui;
-  ui.ExpectAsk(core::Icon::Error, "E/A-Fehler");
+  ui.ExpectAsk(core::Icon::Error, "TUTOREN.STL\x93 kann nicht gelesen werden");
   const ItemLists lists = BuildItemLists(BuiltIn(), d.dirs, ui);
   EXPECT_TRUE(ui.Done());
   EXPECT_EQ(lists.Tutors, (Lines{"   - - -", "???"}));

@@ -239,19 +239,23 @@ TEST_F(RecordCommandsTest, OnlyTheCurrentStudentMatches) {
   EXPECT_TRUE(ui.Done());
 }
 
-TEST_F(RecordCommandsTest, WeiterSuchenGoesOnAfterTheCurrentStudent) {
+TEST_F(RecordCommandsTest, WeiterSuchenGoesOnAfterTheCurrentStudentAndRoundTheList) {
   data.Table.At(10).Surname = "Bergmann";
   data.Table.At(34).Surname = "Silberg";
+  // Upper and lower case count alike.
   ui.ExpectSearchDialog(SearchRequest{"berg", SearchField::Surname, MatchKind::Part});
-  EXPECT_EQ(SearchStudent(state, ui, 0), 34u);  // case-sensitive: only "Silberg"
-  ui.ExpectAsk(Icon::Information, kNoMatch);
-  EXPECT_EQ(SearchNextStudent(state, ui, 34), std::nullopt);
-
-  ui.ExpectSearchDialog(SearchRequest{"Berg", SearchField::Surname, MatchKind::Part});
   EXPECT_EQ(SearchStudent(state, ui, 0), 1u);
   EXPECT_EQ(SearchNextStudent(state, ui, 1), 10u);
+  EXPECT_EQ(SearchNextStudent(state, ui, 10), 34u);
+  // After the last student the search goes on from the top, with a note.
+  ui.ExpectAsk(Icon::Information, "Die Suche wurde am Anfang der Liste fortgesetzt.");
+  EXPECT_EQ(SearchNextStudent(state, ui, 34), 1u);
+
+  ui.ExpectSearchDialog(SearchRequest{"SILBERG", SearchField::Surname, MatchKind::Whole});
+  EXPECT_EQ(SearchStudent(state, ui, 0), 34u);
   ui.ExpectAsk(Icon::Information, kNoMatch);
-  EXPECT_EQ(SearchNextStudent(state, ui, 10), std::nullopt);
+  EXPECT_EQ(SearchNextStudent(state, ui, 34), std::nullopt);
+  EXPECT_TRUE(ui.Done());
 }
 
 // --- transfer into another data file ----------------------------------------
@@ -266,7 +270,7 @@ TEST_F(TransferTest, CopyAppendsTheRecordAfterTheLastStudent) {
   WriteAll(target, original);
   const auto before = data.Block();
   ui.ExpectSaveDialog(target).ExpectAsk(Icon::Information, kAskAppend, Answer::Yes);
-  ui.ExpectSavingWindow();
+  ui.ExpectSavingWindow().ExpectAsk(Icon::Information, "wurde in die Datei");
   ASSERT_TRUE(TransferStudentRecord(state, ui, 1, TransferKind::Copy));
 
   const auto written = ReadAll(target);
@@ -292,7 +296,7 @@ TEST_F(TransferTest, CutReplacesTheCurrentRecordAfterWriting) {
   WriteAll(target, TargetBlock(0));
   const auto moved = RecordBytes(data.Table.At(2));
   ui.ExpectSaveDialog(target).ExpectAsk(Icon::Information, kAskAppend, Answer::Yes);
-  ui.ExpectSavingWindow();
+  ui.ExpectSavingWindow().ExpectAsk(Icon::Information, "wurde in die Datei");
   ASSERT_TRUE(TransferStudentRecord(state, ui, 2, TransferKind::Cut));
   EXPECT_EQ(SlotOf(ReadAll(target), 0), moved);
   // The slot is fresh; the records below did not move up.
@@ -347,7 +351,7 @@ TEST_F(TransferTest, CancelOrNoWritesNothing) {
 TEST_F(TransferTest, TheTargetIsFoundWhateverTheCaseOfItsName) {
   WriteAll(target, TargetBlock(0));
   ui.ExpectSaveDialog(dir / "ziel.tlk").ExpectAsk(Icon::Information, kAskAppend, Answer::Yes);
-  ui.ExpectSavingWindow();
+  ui.ExpectSavingWindow().ExpectAsk(Icon::Information, "wurde in die Datei");
   ASSERT_TRUE(TransferStudentRecord(state, ui, 0, TransferKind::Copy));
   EXPECT_EQ(SlotOf(ReadAll(target), 0), RecordBytes(data.Table.At(0)));
   EXPECT_FALSE(fs::exists(dir / "ziel.tlk"));
@@ -394,7 +398,7 @@ TEST_F(TransferTest, AProtectedTargetGetsTheRecordEncipheredWithItsOwnPassword) 
   WriteAll(target, original);
   ui.ExpectSaveDialog(target).ExpectAsk(Icon::Information, kAskAppend, Answer::Yes);
   ui.ExpectPasswordQuery({true, "geheim", CipherVariant::Neu});
-  ui.ExpectSavingWindow();
+  ui.ExpectSavingWindow().ExpectAsk(Icon::Information, "wurde in die Datei");
   ASSERT_TRUE(TransferStudentRecord(state, ui, 3, TransferKind::Copy));
 
   auto written = ReadAll(target);
@@ -417,7 +421,7 @@ TEST_F(TransferTest, AnOldStyleTargetIsWrittenTheNewWay) {
   WriteAll(target, TargetBlock(1, "altes Passwort", CipherVariant::Alt));
   ui.ExpectSaveDialog(target).ExpectAsk(Icon::Information, kAskAppend, Answer::Yes);
   ui.ExpectPasswordQuery({true, "altes Passwort", CipherVariant::Alt});
-  ui.ExpectSavingWindow();
+  ui.ExpectSavingWindow().ExpectAsk(Icon::Information, "wurde in die Datei");
   ASSERT_TRUE(TransferStudentRecord(state, ui, 0, TransferKind::Cut));
   auto written = ReadAll(target);
   core::ApplyCipher(written, core::ScramblePassword("altes Passwort"), CipherVariant::Neu);

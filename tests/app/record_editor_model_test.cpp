@@ -367,25 +367,25 @@ TEST(Transfer, ChoiceRadioAndCheckBoxChangeRules) {
   EXPECT_EQ(e.Rec(0).PromotedByConference, 0);
 }
 
-TEST(Transfer, GreyedCheckBoxStoresZero) {
+// A box left greyed shows a stored value other than 0 and 1: browsing keeps
+// it, a click decides it.
+TEST(Transfer, GreyedCheckBoxKeepsTheStoredValue) {
   Editor e;
   StudentRecord& r = e.Rec(0);
   r.CourseResults[1].CompetenceFlag = 1;
   r.SpecialWorkCounts = 3;
   EditorValues v = e.Shown(0);
   ASSERT_EQ(v.SpecialWorkCounts, CheckState::Greyed);
-  v.CourseResults[1].CompetenceFlag = CheckState::Greyed;  // greyed while 1 stored
-  v.ProjectCoursesHoldSpecialWork = CheckState::Greyed;    // greyed while 0 stored
+  v.CourseResults[1].CompetenceFlag = CheckState::Greyed;
   const TransferResult t = e.Store(0, v);
-  EXPECT_EQ(r.CourseResults[1].CompetenceFlag, 0);
-  EXPECT_EQ(r.SpecialWorkCounts, 0);
-  EXPECT_EQ(r.ProjectCoursesHoldSpecialWork, 0);
-  EXPECT_TRUE(t.Changed);  // only the 1 that became 0 counts
+  EXPECT_EQ(r.CourseResults[1].CompetenceFlag, 1);
+  EXPECT_EQ(r.SpecialWorkCounts, 3);
+  EXPECT_FALSE(t.Changed);
 
-  r.SpecialWorkCounts = 3;
   EditorValues w = e.Shown(0);
-  EXPECT_FALSE(e.Store(0, w).Changed);  // 3 -> 0 is neither rule
-  EXPECT_EQ(r.SpecialWorkCounts, 0);
+  w.SpecialWorkCounts = CheckState::Checked;  // the first click ticks
+  EXPECT_TRUE(e.Store(0, w).Changed);
+  EXPECT_EQ(r.SpecialWorkCounts, 1);
 }
 
 TEST(Transfer, TextsAreCutToTheirFieldWidths) {

@@ -21,7 +21,7 @@ using test::ScriptedInteraction;
 using test::TempDir;
 using test::WriteAll;
 
-const std::string kReadPastEnd = "Versuch hinter dem Dateiende zu lesen";
+const std::string kReadPastEnd = "zu kurz (falsche Größe)";
 
 // Start-up changes the process's current directory; each test gets it back.
 class StartUpTest : public ::testing::Test {
@@ -134,7 +134,7 @@ TEST_F(StartUpTest, DamagedSettingsFilesAreReportedInLoadingOrderAndDefaultsKept
   WriteAll(dir_ / "AbiDef.DAT", std::vector<uint8_t>(10, 7));
   AppState state;
   ScriptedInteraction ui;
-  ui.ExpectAsk(Icon::Error, "ABIEINST.DAT\r(" + kReadPastEnd + ")")
+  ui.ExpectAsk(Icon::Error, "ABIEINST.DAT\r(Die Datei ist " + kReadPastEnd + ")")
       .ExpectAsk(Icon::Error, "Datei hat falsche Größe!")
       .ExpectAsk(Icon::Error, kReadPastEnd)
       .ExpectAsk(Icon::Error, kReadPastEnd);

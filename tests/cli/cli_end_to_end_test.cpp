@@ -212,12 +212,13 @@ TEST_F(CliEndToEnd, APasswordProtectsTheFileAndIsNeededToDumpIt) {
   expected["protected"] = true;
   EXPECT_EQ(Dump(secret, {"--password", "geheim"}).dump(), expected.dump());
 
+  // The tool's own message: the program's advice about saving enciphered
+  // data means nothing here.
   const std::string wrong = Utf8(
-      "tolka-cli: Das eingegebene Passwort ist FALSCH!\n\nDie Daten können nicht richtig "
-      "entschlüsselt werden!\n\nSpeichern Sie verschlüsselt angezeigte Daten NIEMALS ab!\nDies "
-      "führt fast immer zum vollständigen Datenverlust!");
+      "tolka-cli: Das angegebene Passwort ist falsch: die Daten können nicht entschlüsselt "
+      "werden.");
   for (const std::vector<std::string>& password :
-       {std::vector<std::string>{"--password", "geheiM"}, {"--password", "geheim1"}, {}}) {
+       {std::vector<std::string>{"--password", "geheiM"}, {"--password", "geheim1"}}) {
     std::vector<std::string> args{"dump", secret.string()};
     args.insert(args.end(), password.begin(), password.end());
     const CliRun run = Run(args);
@@ -316,7 +317,8 @@ TEST_F(CliEndToEnd, LoadProblemsWriteNothing) {
   // A JSON file that is missing, and a target that cannot be written.
   const CliRun missing = Run({"load", (work_ / "fehlt.json").string(), existing.string()});
   EXPECT_EQ(missing.ExitCode, 1);
-  EXPECT_NE(missing.Err.find("fehlt.json: Datei nicht gefunden"), std::string::npos) << missing.Err;
+  EXPECT_NE(missing.Err.find(Utf8("fehlt.json“ wurde nicht gefunden.")), std::string::npos)
+      << missing.Err;
   WriteText("in.json", "{}");
   const CliRun below_a_file =
       Run({"load", (work_ / "in.json").string(), (existing / "x.TLK").string()});
@@ -478,9 +480,9 @@ TEST_F(CliEndToEnd, DumpOfDamagedOrMissingFiles) {
   WriteAll(work_ / "short.TLK", bytes);
   fs::create_directory(work_ / "dir.TLK");
   for (const Case& c : std::vector<Case>{
-           {work_ / "short.TLK", "short.TLK: Versuch hinter dem Dateiende zu lesen"},
-           {work_ / "fehlt.TLK", "fehlt.TLK: Datei nicht gefunden"},
-           {work_ / "dir.TLK", "dir.TLK: "},
+           {work_ / "short.TLK", Utf8("short.TLK“ ist keine Tolka-Datendatei (falsche Größe).")},
+           {work_ / "fehlt.TLK", Utf8("fehlt.TLK“ wurde nicht gefunden.")},
+           {work_ / "dir.TLK", Utf8("dir.TLK“ kann nicht gelesen werden")},
        }) {
     const CliRun run = Run({"dump", c.path.string()});
     EXPECT_EQ(run.ExitCode, 1) << c.message;

@@ -218,19 +218,42 @@ TEST(SortBlock, EqualKeysKeepTheirOrder) {
   EXPECT_EQ(given, (Names{"Zoe", "Anton", "Karl"}));
 }
 
-TEST(SortBlock, ByIdAndByClassCompareAsText) {
+TEST(SortBlock, IdsSortAsNumbersAndClassesAsNames) {
   StudentTable table = FreshTable();
   Put(table, 0, "A", "", "12a");
-  Put(table, 1, "B", "", "12b");
-  Put(table, 2, "C", "", "12a");
+  Put(table, 1, "B", "", "12B");
+  Put(table, 2, "C", "", "12c");
+  Put(table, 3, "D", "", "12b");
   table.At(0).StudentId = "9";
   table.At(1).StudentId = "10";
-  table.At(2).StudentId = "2";
+  table.At(2).StudentId = " 2";
+  table.At(3).StudentId = "X1";  // no number: after the numbers
   EXPECT_TRUE(SortBlock(table, 0, SortKey::StudentId));
-  EXPECT_EQ(Ids(table, 0, 3), (Names{"10", "2", "9"}));
+  EXPECT_EQ(Ids(table, 0, 4), (Names{" 2", "9", "10", "X1"}));
   EXPECT_TRUE(SortBlock(table, 0, SortKey::ClassName));
-  // B 12b, C 12a, A 12a: C keeps its place before A.
-  EXPECT_EQ(Surnames(table, 0, 3), (Names{"C", "A", "B"}));
+  // C 12c, A 12a, B 12B, D 12b: case ignored, equal keys keep their order.
+  EXPECT_EQ(Surnames(table, 0, 4), (Names{"A", "B", "D", "C"}));
+  EXPECT_LT(CompareStudentIds("9", "10"), 0);
+  EXPECT_EQ(CompareStudentIds("007", "7"), 0);
+  EXPECT_GT(CompareStudentIds("A", "99"), 0);
+}
+
+// Names as a German office orders them: umlauts as their base letter, "ß"
+// as "ss", upper and lower case alike.
+TEST(SortBlock, NamesSortAsAGermanOfficeExpects) {
+  StudentTable table = FreshTable();
+  Put(table, 0, "Krüger");
+  Put(table, 1, "Zander");
+  Put(table, 2, "Köhler");
+  Put(table, 3, "de Vries");
+  Put(table, 4, "Strauß");
+  Put(table, 5, "Strausberg");
+  Put(table, 6, "Ärmel");
+  EXPECT_TRUE(SortBlock(table, 0, SortKey::Surname));
+  EXPECT_EQ(Surnames(table, 0, 7), (Names{"Ärmel", "de Vries", "Köhler", "Krüger", "Strausberg",
+                                          "Strauß", "Zander"}));
+  EXPECT_EQ(CollationKey("Ößé"), "osse");
+  EXPECT_EQ(CompareNames("Müller", "MULLER"), 0);
 }
 
 TEST(SortBlock, TheBlockEndsAtSlot34AndLeavesTheSpillSlot) {
@@ -243,7 +266,7 @@ TEST(SortBlock, TheBlockEndsAtSlot34AndLeavesTheSpillSlot) {
   EXPECT_EQ(table.At(29).Surname, "N71");
 }
 
-TEST(StudentSearch, WholeOrPartOfTheChosenFieldCaseSensitive) {
+TEST(StudentSearch, WholeOrPartOfTheChosenFieldIgnoringCase) {
   StudentTable table = FreshTable();
   Put(table, 0, "Schmidt", "Anna");
   Put(table, 1, "Schmidtke", "Jan");
@@ -251,6 +274,8 @@ TEST(StudentSearch, WholeOrPartOfTheChosenFieldCaseSensitive) {
   SearchRequest whole{"Schmidtke", SearchField::Surname, MatchKind::Whole};
   EXPECT_EQ(FindStudent(table, 0, whole), 1u);
   whole.Text = "schmidtke";
+  EXPECT_EQ(FindStudent(table, 0, whole), 1u);
+  whole.Text = "Schmidtk";
   EXPECT_EQ(FindStudent(table, 0, whole), std::nullopt);
 
   SearchRequest part{"chmidt", SearchField::Surname, MatchKind::Part};
@@ -258,8 +283,9 @@ TEST(StudentSearch, WholeOrPartOfTheChosenFieldCaseSensitive) {
   EXPECT_EQ(FindStudent(table, 1, part), 1u);
   EXPECT_EQ(FindStudent(table, 2, part), 2u);
   EXPECT_EQ(FindStudent(table, 3, part), std::nullopt);
-  part.Text = "Schmidt";  // "Kleinschmidt" has a small s
-  EXPECT_EQ(FindStudent(table, 2, part), std::nullopt);
+  part.Text = "SCHMIDT";  // "Kleinschmidt" too, case ignored
+  EXPECT_EQ(FindStudent(table, 2, part), 2u);
+  EXPECT_EQ(FindStudent(table, 0, part, 0), std::nullopt);  // an empty range
 
   SearchRequest given{"Anna", SearchField::GivenNames, MatchKind::Whole};
   EXPECT_EQ(FindStudent(table, 1, given), std::nullopt);  // "Anna Maria" is not whole

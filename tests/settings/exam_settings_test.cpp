@@ -146,7 +146,7 @@ TEST(ExamSettingsFile, DamagedFiles) {
     LoadExamSettings(s, d.dirs, false);
     FAIL() << "no error";
   } catch (const IoError& e) {
-    EXPECT_STREQ(e.what(), "Versuch hinter dem Dateiende zu lesen");
+    EXPECT_EQ(e.Cause(), "Die Datei ist zu kurz (falsche Größe)");
   }
   EXPECT_EQ(EncodeExamSettings(s), EncodeExamSettings(BuiltInExamSettings()));
 }

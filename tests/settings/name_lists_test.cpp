@@ -101,7 +101,7 @@ TEST(NameListFile, UnwritableListDirectoryEndsWithTheMessage) {
     LoadNameList(NameListKind::Tutors, dirs);
     FAIL() << "no error";
   } catch (const IoError& e) {
-    EXPECT_STREQ(e.what(), "Datei nicht gefunden");
+    EXPECT_EQ(e.Cause(), "Datei nicht gefunden");
   }
   EXPECT_THROW(SaveNameList(NameListKind::Tutors, dirs, {"a"}), IoError);
   // A directory in place of the file: not read, and not replaced.

@@ -323,7 +323,7 @@ TEST(SubjectCatalogueFile, ShortFileGivesTheMessageAndTheBuiltInTable) {
     LoadSubjectCatalogue(c, d.dirs, false);
     FAIL() << "no error";
   } catch (const IoError& e) {
-    EXPECT_STREQ(e.what(), "Versuch hinter dem Dateiende zu lesen");
+    EXPECT_EQ(e.Cause(), "Die Datei ist zu kurz (falsche Größe)");
   }
   EXPECT_TRUE(SameMeaning(c, BuiltInSubjectCatalogue()));
   WriteAll(d.data / "FachDef.DAT", {});
@@ -391,7 +391,7 @@ TEST(SubjectCatalogueFile, FailedSaveKeepsTheOldFile) {
     SaveSubjectCatalogue(c, dirs, false);
     FAIL() << "no error";
   } catch (const IoError& e) {
-    EXPECT_STREQ(e.what(), "Datei nicht gefunden");
+    EXPECT_EQ(e.Cause(), "Datei nicht gefunden");
   }
   EXPECT_EQ(ReadAll(program / "FachDef.DAT"), CatalogueFileNamed("alt"));
   EXPECT_EQ(c.Entries[26].SubjectName, kPlaceholder);

@@ -345,7 +345,8 @@ TEST_F(MainWindowRecordsTest, TransferByCopyingAppendsToTheTargetFile) {
   Select(1);
   ui_.ExpectSaveDialog(target)
       .ExpectAsk(Icon::Information, Cp(kAskAppend), Answer::Yes)
-      .ExpectSavingWindow();
+      .ExpectSavingWindow()
+      .ExpectAsk(core::Icon::Information, "wurde in die Datei");
   Action("durchKopieren1")->trigger();
   EXPECT_TRUE(ui_.Done());
   const auto table = core::DecodeTable(app::ReadDataFileBlock(target));
@@ -361,7 +362,8 @@ TEST_F(MainWindowRecordsTest, TransferByCuttingFreesTheCurrentSlot) {
   Select(1);
   ui_.ExpectSaveDialog(target)
       .ExpectAsk(Icon::Information, Cp(kAskAppend), Answer::Yes)
-      .ExpectSavingWindow();
+      .ExpectSavingWindow()
+      .ExpectAsk(core::Icon::Information, "wurde in die Datei");
   Action("durchAusschneiden1")->trigger();
   EXPECT_TRUE(ui_.Done());
   EXPECT_EQ(core::DecodeTable(app::ReadDataFileBlock(target)).At(1).Surname, "Bauer");

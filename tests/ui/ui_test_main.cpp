@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "ui/translations.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // QSettings of the program (recent files, window geometry, last folder)
+  // go to a test location, never into the user's own.
+  QStandardPaths::setTestModeEnabled(true);
+  QApplication::setOrganizationName(QStringLiteral("Tolka-Test"));
+  QApplication::setApplicationName(QStringLiteral("Tolka-Test"));
   tolka::ui::InstallGermanTranslations(application);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

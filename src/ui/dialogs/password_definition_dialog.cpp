@@ -1,6 +1,5 @@
 #include "ui/dialogs/password_definition_dialog.h"
 
-#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +12,7 @@
 namespace tolka::ui {
 
 PasswordDefinitionDialog::PasswordDefinitionDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent) {
   setObjectName(QStringLiteral("PasswordDefinitionDialog"));
   setWindowTitle(QStringLiteral("Festlegung des Daten-Passwortes"));
   setModal(true);
@@ -26,9 +25,10 @@ PasswordDefinitionDialog::PasswordDefinitionDialog(QWidget* parent)
   second_ = new QLineEdit(this);
   second_->setObjectName(QStringLiteral("SecondEdit"));
   second_->setEchoMode(QLineEdit::Password);
+  for (QLineEdit* edit : {first_, second_}) edit->setMaxLength(15);
   line1->setBuddy(first_);
 
-  QDialogButtonBox* buttons = OkCancelButtons(this, false);
+  QDialogButtonBox* buttons = OkCancelButtons(this, true);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(line1);
@@ -49,14 +49,16 @@ void PasswordDefinitionDialog::accept() {
   QDialog::accept();
 }
 
-void PasswordDefinitionDialog::closeEvent(QCloseEvent* event) { event->ignore(); }
-
 core::PasswordDefinitionAnswer PasswordDefinitionDialog::Run() {
   first_->clear();
   second_->clear();
   accepted_ = {};
   first_->setFocus();
-  exec();
+  if (exec() != QDialog::Accepted) {
+    first_->clear();
+    second_->clear();
+    return {{}, {}, false};
+  }
   core::PasswordDefinitionAnswer answer = std::move(accepted_);
   accepted_ = {};
   first_->clear();

@@ -1,8 +1,10 @@
 // The password definition "Festlegung des Daten-Passwortes", shown by Save
-// and Save As until it ends with OK: two masked edits and one button "OK".
-// The window has no close box and ignores Escape; whether the two texts are
-// accepted (equal, at least 4 characters) is decided by the caller, which
-// shows the dialog again otherwise.
+// and Save As until it ends with OK: two masked edits (at most 15
+// characters), "OK" and "Abbrechen". Whether the two texts are accepted
+// (equal, at least 4 characters) is decided by the caller, which shows the
+// dialog again otherwise. "Abbrechen", Escape and the close box leave the
+// dialog: the Save or Save As that asked ends and writes nothing, so nobody
+// is trapped in a dialog that only a valid password ends.
 #pragma once
 
 #include <QDialog>
@@ -24,11 +26,6 @@ class PasswordDefinitionDialog : public QDialog {
   core::PasswordDefinitionAnswer Run();
 
   void accept() override;
-  // Escape and the window manager's close do nothing: only "OK" ends it.
-  void reject() override {}
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   QLineEdit* first_;

@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/record_texts.h"
 #include "ui/editor/editor_fields.h"
+#include "ui/qt_text.h"
 
 namespace tolka::ui {
 
@@ -67,6 +69,16 @@ void CourseChoicePage::Show(const app::ShownRecord& shown) {
     rows_[k].Subject->Fill(shown.Items.CourseSubject[k], v.Subject);
     rows_[k].Exam->Fill(v.ExamSubject);
     rows_[k].Advanced->Fill(v.AdvancedCourse);
+    // Named for a screen reader by the row and, once chosen, its subject:
+    // "a: LK1, Deutsch, Prüfung".
+    QString name = QString::fromLatin1(app::kCourseChoiceLabels[k]).simplified();
+    if (v.Subject && !v.Subject->empty() && *v.Subject != core::kNothingChosen) {
+      name += QStringLiteral(", ") + FromCore(*v.Subject).trimmed();
+    }
+    rows_[k].Subject->setAccessibleName(name + QStringLiteral(", Fach"));
+    rows_[k].Exam->setAccessibleName(name + QStringLiteral(", Prüfung"));
+    rows_[k].Advanced->setAccessibleName(name + (k < 2 ? QStringLiteral(", LK")
+                                                       : QStringLiteral(", ZLK")));
   }
 }
 

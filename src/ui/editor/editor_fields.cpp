@@ -2,6 +2,11 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -21,21 +26,24 @@ namespace tolka::ui {
 
 namespace {
 
-QValidator::State StateOf(app::InputState state) {
-  switch (state) {
-    case app::InputState::Invalid:
-      return QValidator::Invalid;
-    case app::InputState::Intermediate:
-      return QValidator::Intermediate;
-    case app::InputState::Acceptable:
+// The model's verdict on a points, mark or date text.
+app::Settled SettleText(SettleKind kind, const QString& shown) {
+  // A character outside Windows-1252 can be none of the accepted texts; it
+  // is refused as such, shown as typed.
+  const auto text = ToCore(shown);
+  const std::string core = text.value_or(std::string(1, '?'));
+  switch (kind) {
+    case SettleKind::Points:
+      return text ? app::SettlePoints(core) : app::SettlePoints("?");
+    case SettleKind::IntroMark:
+      return text ? app::SettleIntroMark(core) : app::SettleIntroMark("?");
+    case SettleKind::BirthDate:
+      return text ? app::SettleBirthDate(core) : app::SettleBirthDate("??.??.????");
+    case SettleKind::None:
       break;
   }
-  return QValidator::Acceptable;
+  return {core, {}};
 }
-
-// The points and mark boxes hold ASCII only, so their texts pass to the
-// model's checks unconverted; anything else is refused by them.
-std::string Ascii(const QString& text) { return text.toLatin1().toStdString(); }
 
 // A narrow box for a text of `chars` characters.
 void FitWidth(QLineEdit* edit, int chars) {
@@ -52,6 +60,13 @@ void InputNotices::RefuseFullText(size_t capacity) {
                   .arg(capacity));
 }
 
+void InputNotices::CutPaste(qsizetype left_out, size_t capacity) {
+  Q_EMIT Refused(QStringLiteral("Der eingefügte Text war zu lang für das Feld (höchstens %1 "
+                                "Zeichen):\n%2 Zeichen wurden weggelassen.")
+                     .arg(capacity)
+                     .arg(left_out));
+}
+
 // ------------------------------------------------------------- validators
 
 Cp1252Validator::Cp1252Validator(InputNotices* notices, QObject* parent)
@@ -64,77 +79,144 @@ QValidator::State Cp1252Validator::validate(QString& input, int& /*pos*/) const 
   return Invalid;
 }
 
-QValidator::State PointsValidator::validate(QString& input, int& /*pos*/) const {
-  for (const QChar c : input) {
-    if (c.unicode() > 0x7F) return Invalid;
-  }
-  return StateOf(app::ValidatePoints(Ascii(input)));
-}
-
-void PointsValidator::fixup(QString& input) const {
-  input = QString::fromLatin1(app::FixupPoints(Ascii(input)));
-}
-
-QValidator::State IntroMarkValidator::validate(QString& input, int& /*pos*/) const {
-  for (const QChar c : input) {
-    if (c.unicode() > 0x7F) return Invalid;
-  }
-  return StateOf(app::ValidateIntroMark(Ascii(input)));
-}
-
 // ------------------------------------------------------------- edit boxes
 
-FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
+FieldEdit::FieldEdit(QWidget* parent, SettleKind kind, InputNotices* notices)
+    : QLineEdit(parent), kind_(kind), notices_(notices) {
   connect(this, &QLineEdit::textEdited, this, [this]() { edited_ = true; });
+  if (kind_ != SettleKind::None) connect(this, &QLineEdit::returnPressed, this, &FieldEdit::Settle);
 }
 
 void FieldEdit::Fill(const app::EditText& value) {
   filled_ = value.Text;
   setText(FromCore(value.Text));
   setCursorPosition(0);
+  settled_ = Shown();
   edited_ = false;
 }
 
+QString FieldEdit::Shown() const {
+  // The date box shows its dots, and blanks where nothing was typed.
+  return inputMask().isEmpty() ? QLineEdit::text() : displayText();
+}
+
 app::EditText FieldEdit::Value() const {
-  // The date box hands back its shown text: the dots, and blanks where
-  // nothing was typed. Every text here passed the validator, so the
-  // conversion cannot fail; should it all the same, the box counts as
-  // untouched rather than storing a wrong letter.
-  const QString text = inputMask().isEmpty() ? QLineEdit::text() : displayText();
+  QString text = Shown();
+  if (kind_ != SettleKind::None) {
+    // Not settled yet (a shortcut ran a command while the box had the
+    // focus): a text the model refuses hands back the previous one.
+    const app::Settled settled = SettleText(kind_, text);
+    if (settled.Text) return {*settled.Text, edited_};
+    text = settled_;
+  }
+  // Every text here passed the validator, so the conversion cannot fail;
+  // should it all the same, the box counts as untouched rather than storing
+  // a wrong letter.
   if (auto converted = ToCore(text)) return {*converted, edited_};
   return {filled_, false};
 }
 
+bool FieldEdit::Settle() {
+  if (kind_ == SettleKind::None || isReadOnly()) return true;
+  const QString shown = Shown();
+  const app::Settled settled = SettleText(kind_, shown);
+  if (settled.Text) {
+    const QString text = FromCore(*settled.Text);
+    if (text != shown) setText(text);
+    settled_ = text;
+    return true;
+  }
+  setText(settled_);
+  edited_ = ToCore(settled_).value_or(filled_) != filled_;
+  if (notices_ != nullptr) notices_->Refuse(FromCore(settled.Message));
+  return false;
+}
+
+void FieldEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // After the mouse press that brought the focus, which would place the
+  // cursor and clear the selection.
+  if (kind_ != SettleKind::None) QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A context menu or a popup of this box keeps the input going.
+  if (event->reason() != Qt::PopupFocusReason) Settle();
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event) {
+  if (event == QKeySequence::Paste && !isReadOnly()) {
+    PasteFitting();
+    event->accept();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    disconnect(paste, &QAction::triggered, nullptr, nullptr);
+    connect(paste, &QAction::triggered, this, &FieldEdit::PasteFitting);
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void FieldEdit::PasteFitting() {
+  if (isReadOnly()) return;
+  QString text = QGuiApplication::clipboard()->text();
+  // One line: a line break would end the text anyway.
+  text = text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
+  const QString character = FirstUnstorableCharacter(text);
+  if (!character.isEmpty()) {
+    if (notices_ != nullptr) notices_->RefuseCharacter(character);
+    return;
+  }
+  const qsizetype room =
+      static_cast<qsizetype>(maxLength()) - (QLineEdit::text().size() - selectedText().size());
+  const qsizetype left_out = std::max<qsizetype>(0, text.size() - std::max<qsizetype>(room, 0));
+  if (left_out > 0) text.truncate(std::max<qsizetype>(room, 0));
+  if (!text.isEmpty()) {
+    insert(text);
+    edited_ = true;
+  }
+  if (left_out > 0 && notices_ != nullptr) {
+    notices_->CutPaste(left_out, static_cast<size_t>(maxLength()));
+  }
+}
+
 FieldEdit* TextField(QWidget* parent, const char* name, size_t width, InputNotices* notices) {
-  auto* edit = new FieldEdit(parent);
+  auto* edit = new FieldEdit(parent, SettleKind::None, notices);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setMaxLength(static_cast<int>(width));
   edit->setValidator(new Cp1252Validator(notices, edit));
   return edit;
 }
 
-FieldEdit* PointsField(QWidget* parent, const char* name) {
-  auto* edit = new FieldEdit(parent);
+FieldEdit* PointsField(QWidget* parent, const char* name, InputNotices* notices) {
+  auto* edit = new FieldEdit(parent, SettleKind::Points, notices);
   edit->setObjectName(QString::fromLatin1(name));
-  edit->setMaxLength(static_cast<int>(app::input_width::kPoints));
-  edit->setValidator(new PointsValidator(edit));
+  // One character more than the field: "123" is refused as a whole instead
+  // of being cut to "12".
+  edit->setMaxLength(static_cast<int>(app::input_width::kPoints) + 1);
   edit->setAlignment(Qt::AlignCenter);
   FitWidth(edit, 2);
   return edit;
 }
 
-FieldEdit* MarkField(QWidget* parent, const char* name) {
-  auto* edit = new FieldEdit(parent);
+FieldEdit* MarkField(QWidget* parent, const char* name, InputNotices* notices) {
+  auto* edit = new FieldEdit(parent, SettleKind::IntroMark, notices);
   edit->setObjectName(QString::fromLatin1(name));
-  edit->setMaxLength(static_cast<int>(app::input_width::kMark));
-  edit->setValidator(new IntroMarkValidator(edit));
+  edit->setMaxLength(static_cast<int>(app::input_width::kMark) + 1);
   edit->setAlignment(Qt::AlignCenter);
   FitWidth(edit, 1);
   return edit;
 }
 
-FieldEdit* DateField(QWidget* parent, const char* name) {
-  auto* edit = new FieldEdit(parent);
+FieldEdit* DateField(QWidget* parent, const char* name, InputNotices* notices) {
+  auto* edit = new FieldEdit(parent, SettleKind::BirthDate, notices);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setInputMask(QStringLiteral("99.99.9999"));
   FitWidth(edit, static_cast<int>(app::input_width::kBirthDate));
@@ -183,21 +265,35 @@ app::Choice ChoiceBox::Value() const {
 TriStateBox::TriStateBox(const QString& caption, QWidget* parent, const char* name)
     : QCheckBox(caption, parent) {
   setObjectName(QString::fromLatin1(name));
-  setTristate(true);
+  setTristate(false);
 }
 
 void TriStateBox::Fill(app::CheckState state) {
   switch (state) {
     case app::CheckState::Unchecked:
+      setTristate(false);
       setCheckState(Qt::Unchecked);
       return;
     case app::CheckState::Checked:
+      setTristate(false);
       setCheckState(Qt::Checked);
       return;
     case app::CheckState::Greyed:
       break;
   }
+  setTristate(true);
   setCheckState(Qt::PartiallyChecked);
+}
+
+void TriStateBox::nextCheckState() {
+  // The greyed state is the stored value's, never a step of the clicks.
+  if (checkState() == Qt::PartiallyChecked) {
+    setTristate(false);
+    setCheckState(Qt::Checked);
+    return;
+  }
+  setTristate(false);
+  QCheckBox::nextCheckState();
 }
 
 app::CheckState TriStateBox::Value() const {

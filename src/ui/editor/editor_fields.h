@@ -1,10 +1,13 @@
 // The controls of the record editor's pages, each filled from and read back
 // into its app::EditorValues member: edit boxes that remember whether the
 // user typed in them since they were last filled, drop-down choice boxes,
-// tri-state check boxes, radio groups and the free-text boxes. Every text box
-// refuses at input what the record cannot hold: more characters than its
-// field's width, a character outside Windows-1252 (never stored as "?"),
-// and, for points and marks, anything but the texts the model accepts.
+// check boxes (with a greyed state only for a stored value other than 0 and
+// 1), radio groups and the free-text boxes. Every text box refuses at input
+// what the record cannot hold: more characters than its field's width, a
+// character outside Windows-1252 (never stored as "?"). Points, marks and
+// the birth date are checked as a whole when the user leaves the box
+// (app::SettlePoints and its kin): a refused text is replaced by the box's
+// previous text and reported, never cut into another value.
 #pragma once
 
 #include <QCheckBox>
@@ -25,8 +28,8 @@ class QLabel;
 namespace tolka::ui {
 
 // Where the controls report what they refused. The record editor owns one
-// and shows a refused character in an error box (after the key press that
-// brought it is undone) and a full free text in the status line.
+// and shows a refused character, a refused points, mark or date text and a
+// paste that did not fit in an error box (after the event that brought it).
 class InputNotices : public QObject {
   Q_OBJECT
 
@@ -35,9 +38,13 @@ class InputNotices : public QObject {
 
   void RefuseCharacter(const QString& character) { Q_EMIT CharacterRefused(character); }
   void RefuseFullText(size_t capacity);
+  // A paste of which `left_out` characters did not fit.
+  void CutPaste(qsizetype left_out, size_t capacity);
+  void Refuse(const QString& message) { Q_EMIT Refused(message); }
 
  Q_SIGNALS:
   void CharacterRefused(const QString& character);
+  void Refused(const QString& message);
   void Note(const QString& text);
 };
 
@@ -53,48 +60,57 @@ class Cp1252Validator : public QValidator {
   InputNotices* notices_;
 };
 
-// Points boxes: app::ValidatePoints ("00".."15", "--"; "", one digit and "-"
-// while typing), fixed up with app::FixupPoints ("5" -> "05") when the box
-// is left.
-class PointsValidator : public QValidator {
- public:
-  explicit PointsValidator(QObject* parent) : QValidator(parent) {}
-  State validate(QString& input, int& pos) const override;
-  void fixup(QString& input) const override;
-};
-
-// Marks of the introductory phase: app::ValidateIntroMark ("1".."6", "-",
-// "#").
-class IntroMarkValidator : public QValidator {
- public:
-  explicit IntroMarkValidator(QObject* parent) : QValidator(parent) {}
-  State validate(QString& input, int& pos) const override;
-};
+// What a box checks as a whole when the user leaves it.
+enum class SettleKind { None, Points, IntroMark, BirthDate };
 
 // An edit box (also the date box). Edited() is set by textEdited only, so a
 // box that Show record filled counts as a change only once the user typed.
+// A box of another kind than SettleKind::None settles its text when it loses
+// the focus, on Return and before a transfer (Settle): the text the model
+// keeps, or, refused, the previous text again with the reason reported to
+// its notices. Such a box selects its whole text when it gets the focus, by
+// mouse too, so typing replaces "--". A paste that does not fit inserts what
+// fits and reports how much was left out.
 class FieldEdit : public QLineEdit {
   Q_OBJECT
 
  public:
-  explicit FieldEdit(QWidget* parent);
+  FieldEdit(QWidget* parent, SettleKind kind = SettleKind::None, InputNotices* notices = nullptr);
 
   void Fill(const app::EditText& value);
   app::EditText Value() const;
   bool Edited() const { return edited_; }
+  // Settles the shown text now (see above); returns false when it was
+  // refused.
+  bool Settle();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  QString Shown() const;
+  void PasteFitting();
+
+  SettleKind kind_;
+  InputNotices* notices_;
   std::string filled_;
+  QString settled_;  // the last text that was filled or settled
   bool edited_ = false;
 };
 
 // The kinds of edit boxes, each limited to its field.
 FieldEdit* TextField(QWidget* parent, const char* name, size_t width, InputNotices* notices);
-FieldEdit* PointsField(QWidget* parent, const char* name);
-FieldEdit* MarkField(QWidget* parent, const char* name);
+// Points ("00".."15", "--") and intro-phase marks ("1".."6", "-", "#"),
+// settled when left; refusals go to `notices`.
+FieldEdit* PointsField(QWidget* parent, const char* name, InputNotices* notices);
+FieldEdit* MarkField(QWidget* parent, const char* name, InputNotices* notices);
 // "Geburtsdatum:": input mask "99.99.9999"; its value is the shown text, ten
-// characters with the dots and blanks where nothing was typed.
-FieldEdit* DateField(QWidget* parent, const char* name);
+// characters with the dots and blanks where nothing was typed, settled to a
+// valid date or no date when left.
+FieldEdit* DateField(QWidget* parent, const char* name, InputNotices* notices);
 
 // A drop-down list (not editable): only its items can be chosen. The items
 // are the model's Windows-1252 texts, kept as they are so a choice is handed
@@ -118,8 +134,10 @@ class ChoiceBox : public QComboBox {
   app::ChoiceItems items_;
 };
 
-// A check box with the third, greyed state (the user can pick it too; the
-// transfer stores it as 0).
+// A check box that a click ticks and unticks. The third, greyed state only
+// shows a stored value other than 0 and 1 (the user cannot pick it); the
+// first click on a greyed box ticks it, and a box left greyed keeps the
+// stored value.
 class TriStateBox : public QCheckBox {
   Q_OBJECT
 
@@ -128,6 +146,9 @@ class TriStateBox : public QCheckBox {
 
   void Fill(app::CheckState state);
   app::CheckState Value() const;
+
+ protected:
+  void nextCheckState() override;
 };
 
 // A row of radio buttons. Fill(kNoRadioItem) or an index without a button

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/record_texts.h"
 #include "ui/editor/editor_fields.h"
+#include "ui/qt_text.h"
 
 namespace tolka::ui {
 
@@ -45,7 +47,7 @@ QString IntroFixedSubject(size_t row) {
   return {};
 }
 
-IntroPhasePage::IntroPhasePage(QWidget* parent, InputNotices* /*notices*/) : RecordPage(parent) {
+IntroPhasePage::IntroPhasePage(QWidget* parent, InputNotices* notices) : RecordPage(parent) {
   setObjectName(QStringLiteral("IntroPhasePage"));
   auto* page = new QVBoxLayout(this);
   // "Pflichtbereich" on the left, the two choice areas on the right, each
@@ -73,7 +75,7 @@ IntroPhasePage::IntroPhasePage(QWidget* parent, InputNotices* /*notices*/) : Rec
     for (size_t r = area.First; r < area.End; ++r, ++line) {
       const std::string n = std::to_string(r);
       Row& row = rows_[r];
-      row.Mark1 = MarkField(this, ("IntroMark1_" + n).c_str());
+      row.Mark1 = MarkField(this, ("IntroMark1_" + n).c_str(), notices);
       if (app::IntroRowHasSubjectBox(r)) {
         row.Subject = new ChoiceBox(this, ("IntroSubject" + n).c_str());
         row.Subject->setMinimumContentsLength(6);
@@ -85,7 +87,7 @@ IntroPhasePage::IntroPhasePage(QWidget* parent, InputNotices* /*notices*/) : Rec
       grid->addWidget(row.Mark1, line, 1);
       order.push_back(row.Mark1);
       if (app::IntroRowHasMark2(r)) {
-        row.Mark2 = MarkField(this, ("IntroMark2_" + n).c_str());
+        row.Mark2 = MarkField(this, ("IntroMark2_" + n).c_str(), notices);
         grid->addWidget(row.Mark2, line, 2);
         order.push_back(row.Mark2);
       }
@@ -130,6 +132,18 @@ void IntroPhasePage::Show(const app::ShownRecord& shown) {
     if (rows_[r].Subject != nullptr) rows_[r].Subject->Fill(shown.Items.IntroSubject[r], v.Subject);
     rows_[r].Mark1->Fill(v.Mark1);
     if (rows_[r].Mark2 != nullptr) rows_[r].Mark2->Fill(v.Mark2);
+    // "Englisch, 11.1, Note" for a screen reader.
+    QString name = IntroFixedSubject(r);
+    if (rows_[r].Subject != nullptr) {
+      name = v.Subject && *v.Subject != core::kNothingChosen ? FromCore(*v.Subject).trimmed()
+                                                             : QStringLiteral("Wahlfach");
+      rows_[r].Subject->setAccessibleName(
+          QStringLiteral("Einführungsphase, Zeile %1, Fach").arg(r + 1));
+    }
+    rows_[r].Mark1->setAccessibleName(QStringLiteral("%1, 11.1, Note").arg(name));
+    if (rows_[r].Mark2 != nullptr) {
+      rows_[r].Mark2->setAccessibleName(QStringLiteral("%1, 11.2, Note").arg(name));
+    }
   }
   const app::EditorValues& v = shown.Values;
   repeats_->Fill(v.RepeatsIntroPhase);

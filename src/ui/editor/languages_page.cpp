@@ -52,6 +52,10 @@ LanguagesPage::LanguagesPage(QWidget* parent, InputNotices* /*notices*/) : Recor
     grid->addWidget(row.Subject, r, 1);
     grid->addWidget(row.FromGrade, r, 2);
     grid->addWidget(row.ToGrade, r, 3);
+    const QString label = QStringLiteral("%1. Fremdsprache").arg(i + 1);
+    row.Subject->setAccessibleName(label + QStringLiteral(", Fach"));
+    row.FromGrade->setAccessibleName(label + QStringLiteral(", von Klasse"));
+    row.ToGrade->setAccessibleName(label + QStringLiteral(", bis Klasse"));
     order.insert(order.end(), {row.Subject, row.FromGrade, row.ToGrade});
   }
   grid->setColumnStretch(1, 1);

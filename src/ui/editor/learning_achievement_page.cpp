@@ -14,9 +14,9 @@ SpecialWorkPage::SpecialWorkPage(QWidget* parent, InputNotices* notices) : Recor
   topic_ = new FreeTextEdit(this, "SpecialWorkTopic", app::input_width::kSpecialWorkTopic, notices);
   mentor_ = TextField(this, "SpecialWorkMentor", app::input_width::kPlace, notices);
   counts_ = new TriStateBox(QStringLiteral("soll angerechnet werden"), this, "SpecialWorkCounts");
-  doc_points_ = PointsField(this, "SpecialWorkDocPoints");
-  colloquium_points_ = PointsField(this, "SpecialWorkColloquiumPoints");
-  total_ = PointsField(this, "SpecialWorkTotal");
+  doc_points_ = PointsField(this, "SpecialWorkDocPoints", notices);
+  colloquium_points_ = PointsField(this, "SpecialWorkColloquiumPoints", notices);
+  total_ = PointsField(this, "SpecialWorkTotal", notices);
   // Four lines of text: the topic holds at most 199 characters.
   topic_->setFixedHeight(topic_->fontMetrics().lineSpacing() * 4 + 2 * topic_->frameWidth() + 8);
 

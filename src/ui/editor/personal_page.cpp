@@ -17,7 +17,7 @@ PersonalPage::PersonalPage(QWidget* parent, InputNotices* notices) : RecordPage(
       new RadioGroup({QStringLiteral("Frau/Fräulein"), QStringLiteral("Herr")}, this, "Salutation");
   surname_ = TextField(this, "Surname", W::kName, notices);
   given_names_ = TextField(this, "GivenNames", W::kName, notices);
-  birth_date_ = DateField(this, "BirthDate");
+  birth_date_ = DateField(this, "BirthDate", notices);
   birth_place_ = TextField(this, "BirthPlace", W::kPlace, notices);
   residence_ = TextField(this, "Residence", W::kPlace, notices);
   class_name_ = new ChoiceBox(this, "ClassName");

@@ -1,6 +1,7 @@
 #include "ui/editor/record_editor.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QKeySequence>
 #include <QScrollArea>
 #include <QShortcut>
@@ -27,11 +28,6 @@ namespace {
 
 using app::EditorPage;
 
-QString EnciphereNote() {
-  return QStringLiteral(
-      "Die Daten werden verschlüsselt angezeigt (kein oder falsches Passwort): "
-      "sie können nicht bearbeitet werden.");
-}
 
 }  // namespace
 
@@ -92,9 +88,31 @@ RecordEditor::RecordEditor(app::AppState& state, core::Interaction& ui, QWidget*
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1, step);
 
   // A refused character is shown once the key press that brought it is
-  // undone; a full free text is noted in the status line.
+  // undone; so is a refused points, mark or date text and a paste that did
+  // not fit; a full free text is noted in the status line.
   connect(notices_, &InputNotices::CharacterRefused, this, &RecordEditor::ShowRefusedCharacter);
+  connect(notices_, &InputNotices::Refused, this, &RecordEditor::ShowRefusal);
   connect(notices_, &InputNotices::Note, this, &RecordEditor::StatusNote);
+
+  // Every control is named for a screen reader (and for tests) by its label;
+  // the grids name theirs by row and column when a record is shown.
+  for (QLabel* label : findChildren<QLabel*>()) {
+    QWidget* buddy = label->buddy();
+    if (buddy == nullptr || !buddy->accessibleName().isEmpty()) continue;
+    QString name = label->text();
+    name.remove(QLatin1Char('&'));
+    while (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    buddy->setAccessibleName(name.simplified());
+  }
+  const std::pair<const char*, const char*> groups[] = {{"Salutation", "Anrede"},
+                                                        {"Graecum", "Graecum"},
+                                                        {"Latinum", "Latinum"},
+                                                        {"Hebraicum", "Hebraicum"}};
+  for (const auto& [name, caption] : groups) {
+    if (auto* group = findChild<RadioGroup*>(QString::fromLatin1(name))) {
+      group->setAccessibleName(QString::fromLatin1(caption));
+    }
+  }
 }
 
 void RecordEditor::RebuildItemLists() {
@@ -107,7 +125,12 @@ EditorPage RecordEditor::ActivePage() const {
   return static_cast<EditorPage>(stack_->currentIndex());
 }
 
-app::EditorValues RecordEditor::Values() const {
+app::EditorValues RecordEditor::Values() {
+  // Points, marks and the date still being typed are settled (or refused)
+  // before they are read.
+  if (!read_only_) {
+    for (FieldEdit* edit : findChildren<FieldEdit*>()) edit->Settle();
+  }
   app::EditorValues values = shown_.Values;
   for (const RecordPage* page : pages_) page->Collect(values);
   return values;
@@ -120,10 +143,8 @@ void RecordEditor::Present(const app::ShownRecord& shown, size_t slot) {
   slot_ = slot;
   for (RecordPage* page : pages_) page->Show(shown_);
   const bool enciphered = state_.Data.ShownEnciphered;
-  if (enciphered != read_only_) {
-    SetReadOnly(enciphered);
-    if (enciphered) Q_EMIT StatusNote(EnciphereNote());
-  }
+  // The main window's status line says why (its own field).
+  if (enciphered != read_only_) SetReadOnly(enciphered);
   Q_EMIT Refreshed();
 }
 
@@ -167,6 +188,19 @@ void RecordEditor::SetReadOnly(bool read_only) {
   for (ChoiceBox* box : findChildren<ChoiceBox*>()) box->setEnabled(!read_only);
   for (TriStateBox* box : findChildren<TriStateBox*>()) box->setEnabled(!read_only);
   for (RadioGroup* group : findChildren<RadioGroup*>()) group->SetReadOnly(read_only);
+}
+
+void RecordEditor::ShowRefusal(const QString& message) {
+  // Shown after the focus change or key press that brought it; one box for
+  // several refusals of one transfer.
+  pending_refusals_ << message;
+  if (pending_refusals_.size() > 1) return;
+  QTimer::singleShot(0, this, [this]() {
+    pending_refusals_.removeDuplicates();
+    const QString text = pending_refusals_.join(QStringLiteral("\n\n"));
+    ShowMessageBox(window(), core::Icon::Error, text, core::Buttons::Ok);
+    pending_refusals_.clear();
+  });
 }
 
 void RecordEditor::ShowRefusedCharacter(const QString& character) {

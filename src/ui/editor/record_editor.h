@@ -8,10 +8,11 @@
 // and hands the controls back.
 //
 // While the data are shown enciphered (opened without the right password)
-// the model refuses every transfer, so the controls are read-only and the
-// reason is reported once through StatusNote.
+// the model refuses every transfer, so the controls are read-only (the main
+// window's status line says why).
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstddef>
@@ -48,8 +49,9 @@ class RecordEditor : public QWidget {
   size_t Slot() const { return slot_; }
 
   // The controls as they stand (members of controls the editor does not
-  // have as Show record gave them).
-  app::EditorValues Values() const;
+  // have as Show record gave them); points, marks and the date are settled
+  // first, a refused one reported and read as its previous text.
+  app::EditorValues Values();
 
   app::EditorPage ActivePage() const;
   // Switching the page as the user does: transfer, then show the record
@@ -87,6 +89,7 @@ class RecordEditor : public QWidget {
   void Present(const app::ShownRecord& shown, size_t slot);
   void SetReadOnly(bool read_only);
   void ShowRefusedCharacter(const QString& character);
+  void ShowRefusal(const QString& message);
 
   app::AppState& state_;
   core::Interaction& ui_;
@@ -95,6 +98,7 @@ class RecordEditor : public QWidget {
   size_t slot_ = 0;
   bool read_only_ = false;
   bool refusal_pending_ = false;
+  QStringList pending_refusals_;
 
   InputNotices* notices_;
   PageSelector* selector_;

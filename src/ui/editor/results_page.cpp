@@ -9,7 +9,7 @@
 
 namespace tolka::ui {
 
-ResultsPage::ResultsPage(QWidget* parent, InputNotices* /*notices*/) : RecordPage(parent) {
+ResultsPage::ResultsPage(QWidget* parent, InputNotices* notices) : RecordPage(parent) {
   setObjectName(QStringLiteral("ResultsPage"));
   auto* page = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
@@ -27,7 +27,11 @@ ResultsPage::ResultsPage(QWidget* parent, InputNotices* /*notices*/) : RecordPag
   grid->addWidget(Heading(QStringLiteral("mdl."), this), 0, kWrittenColumn + 1, Qt::AlignHCenter);
   grid->addWidget(Heading(QStringLiteral("Komp."), this), 0, kWrittenColumn + 2, Qt::AlignHCenter);
 
+  // Tab runs through the points of a row (four semesters, written, oral)
+  // and on to the next row; the credit and "Komp." boxes come after all
+  // points, so entering a semester takes one Tab per field.
   std::vector<QWidget*> order;
+  std::vector<QWidget*> boxes;
   for (size_t k = 0; k < rows_.size(); ++k) {
     const std::string n = std::to_string(k);
     const int line = static_cast<int>(k) + 1;
@@ -41,22 +45,25 @@ ResultsPage::ResultsPage(QWidget* parent, InputNotices* /*notices*/) : RecordPag
     grid->addWidget(row.Caption, line, 0);
     for (size_t s = 0; s < core::kSemesterCount; ++s) {
       const std::string ns = n + "_" + std::to_string(s);
-      row.Points[s] = PointsField(this, ("Points" + ns).c_str());
+      row.Points[s] = PointsField(this, ("Points" + ns).c_str(), notices);
       row.Credited[s] = new TriStateBox(QString(), this, ("Credited" + ns).c_str());
       row.Credited[s]->setToolTip(QStringLiteral("Sem.%1 angerechnet").arg(s + 1));
       grid->addWidget(row.Points[s], line, 1 + 2 * static_cast<int>(s));
       grid->addWidget(row.Credited[s], line, 2 + 2 * static_cast<int>(s));
-      order.insert(order.end(), {row.Points[s], row.Credited[s]});
+      order.push_back(row.Points[s]);
+      boxes.push_back(row.Credited[s]);
     }
-    row.Written = PointsField(this, ("WrittenExam" + n).c_str());
-    row.Oral = PointsField(this, ("OralExam" + n).c_str());
+    row.Written = PointsField(this, ("WrittenExam" + n).c_str(), notices);
+    row.Oral = PointsField(this, ("OralExam" + n).c_str(), notices);
     row.Competence = new TriStateBox(QString(), this, ("Competence" + n).c_str());
     row.Competence->setToolTip(QStringLiteral("Komp."));
     grid->addWidget(row.Written, line, kWrittenColumn);
     grid->addWidget(row.Oral, line, kWrittenColumn + 1);
     grid->addWidget(row.Competence, line, kWrittenColumn + 2, Qt::AlignHCenter);
-    order.insert(order.end(), {row.Written, row.Oral, row.Competence});
+    order.insert(order.end(), {row.Written, row.Oral});
+    boxes.push_back(row.Competence);
   }
+  order.insert(order.end(), boxes.begin(), boxes.end());
   grid->setColumnStretch(0, 1);
   page->addLayout(grid);
   page->addStretch(1);
@@ -68,6 +75,20 @@ void ResultsPage::Show(const app::ShownRecord& shown) {
     const auto& v = shown.Values.CourseResults[k];
     Row& row = rows_[k];
     row.Caption->setText(FromCore(shown.Labels.ResultCaptions[k]));
+    row.Caption->setToolTip(row.Caption->text());
+    // A screen reader reads each field by its row and column: "Deutsch,
+    // Sem.1, Punkte".
+    const QString name = row.Caption->text().trimmed().isEmpty()
+                             ? QString::fromLatin1(app::kResultRowCaptions[k])
+                             : row.Caption->text().trimmed();
+    for (size_t s = 0; s < core::kSemesterCount; ++s) {
+      row.Points[s]->setAccessibleName(QStringLiteral("%1, Sem.%2, Punkte").arg(name).arg(s + 1));
+      row.Credited[s]->setAccessibleName(
+          QStringLiteral("%1, Sem.%2, angerechnet").arg(name).arg(s + 1));
+    }
+    row.Written->setAccessibleName(QStringLiteral("%1, schriftliche Prüfung").arg(name));
+    row.Oral->setAccessibleName(QStringLiteral("%1, mündliche Prüfung").arg(name));
+    row.Competence->setAccessibleName(QStringLiteral("%1, Komp.").arg(name));
     SetTextColor(row.Caption, CourseRoleColor(shown.Labels.CourseRoles[k]));
     for (size_t s = 0; s < core::kSemesterCount; ++s) {
       row.Points[s]->Fill(v.SemesterPoints[s]);
