@@ -37,16 +37,15 @@ void ExpectMasked(const QWidget& dialog) {
   for (const QLineEdit* edit : edits) EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
 }
 
-TEST(PasswordDefinitionDialog, ReturnsBothTextsAndHasNoCloseBox) {
+TEST(PasswordDefinitionDialog, ReturnsBothTextsOfAtMost15Characters) {
   QWidget host;
   PasswordDefinitionDialog dialog(&host);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Festlegung des Daten-Passwortes"));
-  EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowTitleHint));
-  EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("Bitte geben Sie zweimal  das Passwort")));
   EXPECT_TRUE(HasLabel(dialog, QStringLiteral("für Ihre Daten ein!")));
   ExpectMasked(dialog);
-  EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 1);
+  for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>()) EXPECT_EQ(edit->maxLength(), 15);
+  EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 2);  // OK, Abbrechen
 
   WhenModal<PasswordDefinitionDialog>([](PasswordDefinitionDialog* d) {
     Type(d, "FirstEdit", QStringLiteral("Geheim"));
@@ -55,28 +54,34 @@ TEST(PasswordDefinitionDialog, ReturnsBothTextsAndHasNoCloseBox) {
   });
   // The dialog does not judge: the caller compares the two texts.
   const core::PasswordDefinitionAnswer answer = dialog.Run();
+  EXPECT_TRUE(answer.Ok);
   EXPECT_EQ(answer.First, "Geheim");
   EXPECT_EQ(answer.Second, "Gehe1m");
 }
 
-TEST(PasswordDefinitionDialog, EscapeAndCloseDoNotEndIt) {
+// Nobody is trapped in the dialog: Escape, the close box and "Abbrechen"
+// leave it, and the Save that asked writes nothing.
+TEST(PasswordDefinitionDialog, EscapeCloseAndCancelLeaveIt) {
   QWidget host;
   PasswordDefinitionDialog dialog(&host);
-  bool still_open_after_escape = false;
-  bool still_open_after_close = false;
-  WhenModal<PasswordDefinitionDialog>([&](PasswordDefinitionDialog* d) {
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(d, &escape);
-    still_open_after_escape = d->isVisible();
-    d->close();
-    still_open_after_close = d->isVisible();
-    Type(d, "FirstEdit", QStringLiteral("abcd"));
-    Type(d, "SecondEdit", QStringLiteral("abcd"));
-    Click(d, "OkButton");
-  });
-  EXPECT_EQ(dialog.Run().First, "abcd");
-  EXPECT_TRUE(still_open_after_escape);
-  EXPECT_TRUE(still_open_after_close);
+  const std::vector<std::function<void(PasswordDefinitionDialog*)>> ways = {
+      [](PasswordDefinitionDialog* d) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(d, &escape);
+      },
+      [](PasswordDefinitionDialog* d) { d->close(); },
+      [](PasswordDefinitionDialog* d) { Click(d, "CancelButton"); },
+  };
+  for (const auto& leave : ways) {
+    WhenModal<PasswordDefinitionDialog>([&leave](PasswordDefinitionDialog* d) {
+      Type(d, "FirstEdit", QStringLiteral("abcd"));
+      Type(d, "SecondEdit", QStringLiteral("abcd"));
+      leave(d);
+    });
+    const core::PasswordDefinitionAnswer answer = dialog.Run();
+    EXPECT_FALSE(answer.Ok);
+    EXPECT_EQ(answer.First, "");
+  }
 }
 
 TEST(PasswordDefinitionDialog, ShownAgainEmptyWithFocusInTheFirstEdit) {

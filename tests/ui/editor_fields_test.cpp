@@ -4,6 +4,7 @@
 // stored size, and the edited flag that only typing sets.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "app/input_limits.h"
@@ -14,10 +15,27 @@ namespace {
 
 using app::EditorPage;
 
-QValidator::State Validate(const QLineEdit* edit, const QString& text) {
-  QString copy = text;
-  int pos = 0;
-  return edit->validator()->validate(copy, pos);
+// Types `text` into the box by key presses, then presses Return, which
+// settles it as leaving the box does; returns the text of the message box
+// the refusal brought, or nothing when none came.
+QString TypeAndSettle(FieldEdit* edit, const QString& text) {
+  auto message = std::make_shared<QString>();
+  // The box runs its own event loop: a timer inside it closes it.
+  QTimer closer;
+  closer.setInterval(5);
+  QObject::connect(&closer, &QTimer::timeout, [message]() {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      *message = box->text();
+      box->accept();
+    }
+  });
+  closer.start();
+  edit->setFocus();
+  Retype(edit, text);
+  QTest::keyClick(edit, Qt::Key_Return);
+  // A refusal is shown from the event loop, after the key press.
+  QTest::qWait(40);
+  return *message;
 }
 
 TEST_F(EditorTest, TextBoxesHoldTheirFieldsWidth) {
@@ -27,9 +45,11 @@ TEST_F(EditorTest, TextBoxesHoldTheirFieldsWidth) {
   EXPECT_EQ(Edit("BirthPlace")->maxLength(), 70);
   EXPECT_EQ(Edit("Residence")->maxLength(), 70);
   EXPECT_EQ(Edit("SpecialWorkMentor")->maxLength(), 70);
-  EXPECT_EQ(Edit("Points12_3")->maxLength(), 2);
-  EXPECT_EQ(Edit("SpecialWorkTotal")->maxLength(), 2);
-  EXPECT_EQ(Edit("IntroMark1_16")->maxLength(), 1);
+  // One more than the field, so a text too long is refused as a whole
+  // instead of being cut into another value.
+  EXPECT_EQ(Edit("Points12_3")->maxLength(), 3);
+  EXPECT_EQ(Edit("SpecialWorkTotal")->maxLength(), 3);
+  EXPECT_EQ(Edit("IntroMark1_16")->maxLength(), 2);
 
   // The 41st character typed is cut off; 40 survive the transfer.
   const QString forty(40, QLatin1Char('a'));
@@ -98,63 +118,83 @@ TEST_F(EditorTest, FreeTextStopsAtItsStoredSize) {
   EXPECT_EQ(Rec(0).SpecialWorkTopic, "kurz\r\nund gut");
 }
 
-TEST_F(EditorTest, PointsBoxesTakeZeroToFifteenOrDashes) {
+// Points: "00".."15" and "--"; a single digit gets its zero, "-" and an
+// emptied box become "--"; "16", "99", "123" are refused as a whole (never
+// "01", "09", "12"), with a message, and the box shows its previous points.
+TEST_F(EditorTest, PointsBoxesTakeZeroToFifteenOrDashesAndRefuseTheRestWhole) {
   FieldEdit* points = Edit("Points3_1");
-  EXPECT_EQ(Validate(points, QStringLiteral("00")), QValidator::Acceptable);
-  EXPECT_EQ(Validate(points, QStringLiteral("15")), QValidator::Acceptable);
-  EXPECT_EQ(Validate(points, QStringLiteral("--")), QValidator::Acceptable);
-  EXPECT_EQ(Validate(points, QStringLiteral("16")), QValidator::Invalid);
-  EXPECT_EQ(Validate(points, QStringLiteral("7")), QValidator::Intermediate);
-  EXPECT_EQ(Validate(points, QStringLiteral("-")), QValidator::Intermediate);
-  EXPECT_EQ(Validate(points, QStringLiteral("a")), QValidator::Invalid);
-  EXPECT_EQ(Validate(points, QStringLiteral("¹")), QValidator::Invalid);
-
-  Retype(points, QStringLiteral("16"));
-  EXPECT_EQ(points->text(), QStringLiteral("1"));
-  Retype(points, QStringLiteral("-x-"));
-  EXPECT_EQ(points->text(), QStringLiteral("--"));
-  // A single digit gets its leading zero when the box is left.
-  Retype(points, QStringLiteral("5"));
-  QTest::keyClick(points, Qt::Key_Return);
-  EXPECT_EQ(points->text(), QStringLiteral("05"));
+  EXPECT_EQ(TypeAndSettle(points, QStringLiteral("7")), QString());
+  EXPECT_EQ(points->text(), QStringLiteral("07"));
+  for (const char* bad : {"16", "20", "99", "123", "1-", "a"}) {
+    const QString message = TypeAndSettle(points, QString::fromLatin1(bad));
+    EXPECT_TRUE(message.contains(QStringLiteral("keine gültige Punktzahl"))) << bad;
+    EXPECT_EQ(points->text(), QStringLiteral("07")) << bad;
+  }
+  EXPECT_EQ(TypeAndSettle(points, QStringLiteral("15")), QString());
   Command(CommandButton::TakeOverData)->click();
-  EXPECT_EQ(Rec(0).CourseResults[3].SemesterPoints[1], "05");
+  EXPECT_EQ(Rec(0).CourseResults[3].SemesterPoints[1], "15");
+  for (const char* none : {"-", ""}) {
+    EXPECT_EQ(TypeAndSettle(points, QString::fromLatin1(none)), QString());
+    EXPECT_EQ(points->text(), QStringLiteral("--")) << none;
+  }
+  Command(CommandButton::TakeOverData)->click();
+  EXPECT_EQ(Rec(0).CourseResults[3].SemesterPoints[1], "--");
 
-  // The learning-achievement points and the exam points take the same.
-  Retype(Edit("SpecialWorkColloquiumPoints"), QStringLiteral("99"));
-  EXPECT_EQ(Edit("SpecialWorkColloquiumPoints")->text(), QStringLiteral("9"));
-  Retype(Edit("OralExam0"), QStringLiteral("14"));
-  EXPECT_EQ(Edit("OralExam0")->text(), QStringLiteral("14"));
+  // The exam and learning-achievement points take the same.
+  FieldEdit* oral = Edit("OralExam0");
+  EXPECT_FALSE(TypeAndSettle(oral, QStringLiteral("16")).isEmpty());
+  EXPECT_EQ(oral->text(), QStringLiteral("--"));
+  FieldEdit* colloquium = Edit("SpecialWorkColloquiumPoints");
+  EXPECT_FALSE(TypeAndSettle(colloquium, QStringLiteral("99")).isEmpty());
+  EXPECT_EQ(colloquium->text(), QStringLiteral("--"));
+}
+
+// A points text still being typed when a command reads the editor (a
+// shortcut, the box keeps the focus): refused, the previous points stored.
+TEST_F(EditorTest, AnUnsettledWrongPointsTextIsNeverStored) {
+  FieldEdit* points = Edit("Points0_0");
+  Retype(points, QStringLiteral("16"));
+  EXPECT_EQ(Editor()->Values().CourseResults[0].SemesterPoints[0].Text, "--");
+  Retype(points, QStringLiteral("9"));
+  EXPECT_EQ(Editor()->Values().CourseResults[0].SemesterPoints[0].Text, "09");
 }
 
 TEST_F(EditorTest, IntroMarksTakeOneToSixDashOrHash) {
   FieldEdit* mark = Edit("IntroMark1_7");
-  for (const char* ok : {"1", "6", "-", "#"}) {
-    EXPECT_EQ(Validate(mark, QString::fromLatin1(ok)), QValidator::Acceptable) << ok;
+  for (const char* ok : {"1", "6", "#", "-"}) {
+    EXPECT_EQ(TypeAndSettle(mark, QString::fromLatin1(ok)), QString()) << ok;
+    EXPECT_EQ(mark->text(), QString::fromLatin1(ok));
   }
-  for (const char* bad : {"0", "7", "a", "+"}) {
-    EXPECT_EQ(Validate(mark, QString::fromLatin1(bad)), QValidator::Invalid) << bad;
+  for (const char* bad : {"0", "7", "12", "a"}) {
+    EXPECT_TRUE(TypeAndSettle(mark, QString::fromLatin1(bad))
+                    .contains(QStringLiteral("keine gültige Note")))
+        << bad;
+    EXPECT_EQ(mark->text(), QStringLiteral("-")) << bad;
   }
-  Retype(mark, QStringLiteral("7"));
-  EXPECT_EQ(mark->text(), QString());
-  Retype(mark, QStringLiteral("3"));
+  EXPECT_EQ(TypeAndSettle(mark, QString()), QString());  // emptied: no mark yet
+  EXPECT_EQ(mark->text(), QStringLiteral("-"));
+  TypeAndSettle(mark, QStringLiteral("3"));
   ClickPage(EditorPage::ForeignLanguages);
   EXPECT_EQ(Rec(0).IntroPhase[7].Mark1, "3");
 }
 
-// The date box stores its ten characters, blanks where nothing was typed;
-// a box not typed in stores what it showed.
-TEST_F(EditorTest, DateBoxStoresItsTenCharacters) {
+// The birth date: a valid calendar date or nothing.
+TEST_F(EditorTest, DateBoxTakesAValidDateOrNone) {
   FieldEdit* date = Edit("BirthDate");
   EXPECT_TRUE(date->inputMask().startsWith(QStringLiteral("99.99.9999")));
-  EXPECT_EQ(date->text(), QStringLiteral("00.00.0000"));
-  Retype(date, QStringLiteral("1204"));
-  List()->setCurrentRow(1);
-  EXPECT_EQ(Rec(0).BirthDate, "12.04.    ");
-  List()->setCurrentRow(0);
-  EXPECT_EQ(date->displayText(), QStringLiteral("12.04.    "));
-  Retype(date, QStringLiteral("x1"));
-  EXPECT_EQ(date->displayText(), QStringLiteral("1 .  .    "));
+  EXPECT_EQ(TypeAndSettle(date, QStringLiteral("07032008")), QString());
+  EXPECT_EQ(date->displayText(), QStringLiteral("07.03.2008"));
+  for (const char* bad : {"99999999", "31022007", "1204"}) {
+    EXPECT_TRUE(TypeAndSettle(date, QString::fromLatin1(bad))
+                    .contains(QStringLiteral("kein gültiges Datum")))
+        << bad;
+    EXPECT_EQ(date->displayText(), QStringLiteral("07.03.2008")) << bad;
+  }
+  Command(CommandButton::TakeOverData)->click();
+  EXPECT_EQ(Rec(0).BirthDate, "07.03.2008");
+  EXPECT_EQ(TypeAndSettle(date, QString()), QString());
+  Command(CommandButton::TakeOverData)->click();
+  EXPECT_EQ(Rec(0).BirthDate, "");
 }
 
 // Only typing marks a box as edited; filling it and selecting in it do not.

@@ -287,16 +287,21 @@ TEST_F(MainWindowRecordsTest, SortByStudentIdAndByClass) {
   state_.Data.Table.At(1).StudentId = "10";
   state_.Data.Table.At(2).StudentId = "11";
   Action("SortierennachKennummern1")->trigger();
-  // Identification numbers compare as text: "10" before "11" before "9".
-  EXPECT_EQ(Lines(3), (QStringList{QStringLiteral("Bauer"), QStringLiteral("Cramer"),
+  state_.Data.Table.At(0).StudentId = "11";
+  state_.Data.Table.At(2).StudentId = "9";
+  window_->ShowState();  // the commands store what the editor shows first
+  Action("SortierennachKennummern1")->trigger();
+  // Identification numbers compare as numbers: "9" before "10" before "11".
+  EXPECT_EQ(Lines(3), (QStringList{QStringLiteral("Cramer"), QStringLiteral("Bauer"),
                                    QStringLiteral("Adler")}));
 
   state_.Data.Table.At(0).ClassName = "12c";
-  state_.Data.Table.At(1).ClassName = "12a";
+  state_.Data.Table.At(1).ClassName = "12A";
   state_.Data.Table.At(2).ClassName = "12b";
+  window_->ShowState();
   Action("SortierennachKlassen1")->trigger();
-  EXPECT_EQ(Lines(3), (QStringList{QStringLiteral("Cramer"), QStringLiteral("Adler"),
-                                   QStringLiteral("Bauer")}));
+  EXPECT_EQ(Lines(3), (QStringList{QStringLiteral("Bauer"), QStringLiteral("Adler"),
+                                   QStringLiteral("Cramer")}));
 }
 
 TEST_F(MainWindowRecordsTest, SearchFindsAStudentOrSaysSo) {
@@ -327,16 +332,23 @@ TEST_F(MainWindowRecordsTest, WeiterSuchenGoesOnOrOpensTheDialog) {
 
   window_->SearchNext();  // the button "Weiter Suchen"
   EXPECT_EQ(window_->CurrentStudent(), 4);
+  // Past the last student it goes on from the top.
+  ui_.ExpectAsk(Icon::Information, "am Anfang der Liste fortgesetzt");
+  window_->SearchNext();
+  EXPECT_EQ(window_->CurrentStudent(), 0);
+  EXPECT_TRUE(ui_.Done());
+  ui_.ExpectSearchDialog(SearchRequest{"Dietz", SearchField::Surname, MatchKind::Whole});
+  Action("SuchennachSchlerName1")->trigger();
   ui_.ExpectAsk(Icon::Information, kNoMatch);
   window_->SearchNext();
-  EXPECT_EQ(window_->CurrentStudent(), 4);
+  EXPECT_EQ(window_->CurrentStudent(), 3);
   EXPECT_TRUE(ui_.Done());
 
   ui_.ExpectSearchDialog(std::nullopt);
   window_->SearchNext();
   EXPECT_TRUE(ui_.Done());
-  ASSERT_EQ(ui_.SearchRequests().size(), 2u);
-  EXPECT_EQ(ui_.SearchRequests()[1].Text, "") << "the search text was emptied";
+  ASSERT_EQ(ui_.SearchRequests().size(), 3u);
+  EXPECT_EQ(ui_.SearchRequests()[2].Text, "") << "the search text was emptied";
 }
 
 TEST_F(MainWindowRecordsTest, TransferByCopyingAppendsToTheTargetFile) {

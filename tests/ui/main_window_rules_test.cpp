@@ -326,8 +326,13 @@ TEST_F(MainWindowRulesTest, RecommendationMessagesWithPointsAndBold) {
   EXPECT_TRUE(window.Messages().empty());
 }
 
-TEST_F(MainWindowRulesTest, ClearCreditsShowsNothingAndMarksTheDataChanged) {
+TEST_F(MainWindowRulesTest, ClearCreditsAsksThenMarksTheDataChanged) {
   Place(0);
+  // No keeps every credit mark.
+  ui_.ExpectAsk(core::Icon::Confirmation, "Sollen alle Kursanrechnungen von", core::Answer::No);
+  window_->ClearCredits();
+  EXPECT_FALSE(state_.Data.Modified);
+  ui_.ExpectAsk(core::Icon::Confirmation, "Sollen alle Kursanrechnungen von", core::Answer::Yes);
   window_->ClearCredits();
   for (const core::CourseResult& r : Stored().CourseResults) {
     for (uint16_t c : r.Credited) EXPECT_EQ(c, 0);

@@ -195,10 +195,16 @@ TEST_F(EditorTest, TabOrderFollowsTheReadingOrder) {
   EXPECT_EQ(chain(Box("CourseSubject0"), 4),
             (QStringList{QStringLiteral("CourseSubject0"), QStringLiteral("CourseExam0"),
                          QStringLiteral("CourseAdvanced0"), QStringLiteral("CourseSubject1")}));
-  EXPECT_EQ(chain(Edit("Points0_3"), 6),
-            (QStringList{QStringLiteral("Points0_3"), QStringLiteral("Credited0_3"),
+  // The points of a row, then the next row: one Tab per semester; the
+  // credit boxes come after all points.
+  EXPECT_EQ(chain(Edit("Points0_0"), 8),
+            (QStringList{QStringLiteral("Points0_0"), QStringLiteral("Points0_1"),
+                         QStringLiteral("Points0_2"), QStringLiteral("Points0_3"),
                          QStringLiteral("WrittenExam0"), QStringLiteral("OralExam0"),
-                         QStringLiteral("Competence0"), QStringLiteral("Points1_0")}));
+                         QStringLiteral("Points1_0"), QStringLiteral("Points1_1")}));
+  EXPECT_EQ(chain(Edit("OralExam12"), 3),
+            (QStringList{QStringLiteral("OralExam12"), QStringLiteral("Credited0_0"),
+                         QStringLiteral("Credited0_1")}));
   EXPECT_EQ(chain(W<QWidget>("SpecialWorkTopic"), 3),
             (QStringList{QStringLiteral("SpecialWorkTopic"), QStringLiteral("SpecialWorkMentor"),
                          QStringLiteral("SpecialWorkCounts")}));
@@ -452,23 +458,29 @@ TEST_F(EditorTest, CourseChangeWarnsOncePerRow) {
 }
 
 // A stored value other than 0 and 1 shows greyed; greyed stores 0.
-TEST_F(EditorTest, GreyedCheckBoxStoresZero) {
+// The grey state only shows a stored value other than 0 and 1: browsing
+// keeps it, the first click ticks it, and clicks then tick and untick.
+TEST_F(EditorTest, GreyedCheckBoxShowsAStrayValueAndTheFirstClickTicks) {
   auto& rec = Rec(0);
   rec.CourseResults[0].Credited[1] = 7;
-  rec.RepeatsIntroPhase = 1;
+  rec.CourseResults[0].Credited[2] = 7;
   window_->ShowState();
   EXPECT_EQ(Check("Credited0_1")->checkState(), Qt::PartiallyChecked);
-  EXPECT_TRUE(Check("Credited0_1")->isTristate());
-  EXPECT_EQ(Check("RepeatsIntroPhase")->checkState(), Qt::Checked);
-  // Clicks go round unchecked, greyed, checked.
-  Check("RepeatsIntroPhase")->click();
-  EXPECT_EQ(Check("RepeatsIntroPhase")->checkState(), Qt::Unchecked);
-  Check("RepeatsIntroPhase")->click();
-  EXPECT_EQ(Check("RepeatsIntroPhase")->checkState(), Qt::PartiallyChecked);
   Command(CommandButton::TakeOverData)->click();
-  EXPECT_EQ(rec.RepeatsIntroPhase, 0);
-  EXPECT_EQ(rec.CourseResults[0].Credited[1], 0);
-  EXPECT_EQ(Check("RepeatsIntroPhase")->checkState(), Qt::Unchecked);
+  EXPECT_EQ(rec.CourseResults[0].Credited[1], 7);
+  EXPECT_FALSE(state_.Data.Modified);
+
+  QTest::mouseClick(Check("Credited0_1"), Qt::LeftButton);
+  EXPECT_EQ(Check("Credited0_1")->checkState(), Qt::Checked);
+  QTest::mouseClick(Check("Credited0_1"), Qt::LeftButton);
+  EXPECT_EQ(Check("Credited0_1")->checkState(), Qt::Unchecked);
+  QTest::mouseClick(Check("Credited0_1"), Qt::LeftButton);
+  EXPECT_EQ(Check("Credited0_1")->checkState(), Qt::Checked);
+  EXPECT_FALSE(Check("Credited0_1")->isTristate());
+  Command(CommandButton::TakeOverData)->click();
+  EXPECT_EQ(rec.CourseResults[0].Credited[1], 1);
+  EXPECT_EQ(rec.CourseResults[0].Credited[2], 7);
+  EXPECT_TRUE(state_.Data.Modified);
 }
 
 // A class name that is no longer in the class list stays through browsing:
@@ -566,13 +578,14 @@ TEST_F(EditorTest, EncipheredDataAreReadOnly) {
   EXPECT_FALSE(Box("ClassName")->isEnabled());
   EXPECT_FALSE(Check("CourseExam0")->isEnabled());
   EXPECT_FALSE(W<QRadioButton>("Latinum_0")->isEnabled());
-  EXPECT_TRUE(window_->HintField().contains(QStringLiteral("verschlüsselt")));
-  // The reason is given once, not at every show.
+  // The reason stands in its own field; hints do not cover it.
+  EXPECT_TRUE(window_->EncipheredField().contains(QStringLiteral("verschlüsselt")));
   QStatusTipEvent tip(QStringLiteral("Neu"));
   QApplication::sendEvent(window_.get(), &tip);
   window_->ShowState();
   ClickPage(EditorPage::Results);
   EXPECT_EQ(window_->HintField(), QStringLiteral("Neu"));
+  EXPECT_TRUE(window_->EncipheredField().contains(QStringLiteral("verschlüsselt")));
 
   TypeKeys(Edit("Surname"), QStringLiteral("x"));
   Command(CommandButton::TakeOverData)->click();
@@ -581,6 +594,7 @@ TEST_F(EditorTest, EncipheredDataAreReadOnly) {
 
   state_.Data.ShownEnciphered = false;
   window_->ShowState();
+  EXPECT_EQ(window_->EncipheredField(), QString());
   EXPECT_FALSE(Edit("Surname")->isReadOnly());
   EXPECT_TRUE(Box("ClassName")->isEnabled());
 }

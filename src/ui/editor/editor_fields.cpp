@@ -5,17 +5,17 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QTimer>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -84,14 +84,14 @@ QValidator::State Cp1252Validator::validate(QString& input, int& /*pos*/) const 
 FieldEdit::FieldEdit(QWidget* parent, SettleKind kind, InputNotices* notices)
     : QLineEdit(parent), kind_(kind), notices_(notices) {
   connect(this, &QLineEdit::textEdited, this, [this]() { edited_ = true; });
-  if (kind_ != SettleKind::None) connect(this, &QLineEdit::returnPressed, this, &FieldEdit::Settle);
 }
 
 void FieldEdit::Fill(const app::EditText& value) {
   filled_ = value.Text;
+  settled_ = value.Text;
   setText(FromCore(value.Text));
   setCursorPosition(0);
-  settled_ = Shown();
+  settled_shown_ = Shown();
   edited_ = false;
 }
 
@@ -101,13 +101,15 @@ QString FieldEdit::Shown() const {
 }
 
 app::EditText FieldEdit::Value() const {
-  QString text = Shown();
+  const QString text = Shown();
   if (kind_ != SettleKind::None) {
+    // Untouched since it was filled or settled: what it holds, also a stored
+    // text the box would not take from the user.
+    if (text == settled_shown_) return {settled_, edited_};
     // Not settled yet (a shortcut ran a command while the box had the
     // focus): a text the model refuses hands back the previous one.
     const app::Settled settled = SettleText(kind_, text);
-    if (settled.Text) return {*settled.Text, edited_};
-    text = settled_;
+    return {settled.Text.value_or(settled_), edited_};
   }
   // Every text here passed the validator, so the conversion cannot fail;
   // should it all the same, the box counts as untouched rather than storing
@@ -118,18 +120,17 @@ app::EditText FieldEdit::Value() const {
 
 bool FieldEdit::Settle() {
   if (kind_ == SettleKind::None || isReadOnly()) return true;
-  const QString shown = Shown();
-  const app::Settled settled = SettleText(kind_, shown);
-  if (settled.Text) {
-    const QString text = FromCore(*settled.Text);
-    if (text != shown) setText(text);
-    settled_ = text;
-    return true;
+  if (Shown() == settled_shown_) return true;
+  const app::Settled settled = SettleText(kind_, Shown());
+  const bool accepted = settled.Text.has_value();
+  if (accepted) settled_ = *settled.Text;
+  setText(FromCore(settled_));
+  settled_shown_ = Shown();
+  if (!accepted) {
+    edited_ = settled_ != filled_;
+    if (notices_ != nullptr) notices_->Refuse(FromCore(settled.Message));
   }
-  setText(settled_);
-  edited_ = ToCore(settled_).value_or(filled_) != filled_;
-  if (notices_ != nullptr) notices_->Refuse(FromCore(settled.Message));
-  return false;
+  return accepted;
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {
@@ -146,6 +147,12 @@ void FieldEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
+  // Return settles the box as leaving it does (QLineEdit itself reports
+  // Return only for a text its mask already accepts).
+  if (kind_ != SettleKind::None &&
+      (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    Settle();
+  }
   if (event == QKeySequence::Paste && !isReadOnly()) {
     PasteFitting();
     event->accept();

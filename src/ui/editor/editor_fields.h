@@ -97,7 +97,8 @@ class FieldEdit : public QLineEdit {
   SettleKind kind_;
   InputNotices* notices_;
   std::string filled_;
-  QString settled_;  // the last text that was filled or settled
+  std::string settled_;    // the last text that was filled or settled
+  QString settled_shown_;  // and how the box showed it
   bool edited_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/record_texts.h"
 #include "ui/editor/editor_fields.h"
 #include "ui/qt_text.h"
 
@@ -75,12 +76,14 @@ void ResultsPage::Show(const app::ShownRecord& shown) {
     const auto& v = shown.Values.CourseResults[k];
     Row& row = rows_[k];
     row.Caption->setText(FromCore(shown.Labels.ResultCaptions[k]));
-    row.Caption->setToolTip(row.Caption->text());
-    // A screen reader reads each field by its row and column: "Deutsch,
-    // Sem.1, Punkte".
-    const QString name = row.Caption->text().trimmed().isEmpty()
-                             ? QString::fromLatin1(app::kResultRowCaptions[k])
-                             : row.Caption->text().trimmed();
+    // The tool tip and a screen reader name the row by its subject (a long
+    // name is cut by the column), or by the row's own name while it has
+    // none: "Deutsch, Sem.1, Punkte".
+    const std::string& subject = shown.Labels.ResultCaptions[k];
+    const bool none = subject.empty() || subject == core::kNothingChosen;
+    const QString name =
+        none ? QString::fromLatin1(app::kResultRowCaptions[k]) : FromCore(subject).trimmed();
+    row.Caption->setToolTip(name);
     for (size_t s = 0; s < core::kSemesterCount; ++s) {
       row.Points[s]->setAccessibleName(QStringLiteral("%1, Sem.%2, Punkte").arg(name).arg(s + 1));
       row.Credited[s]->setAccessibleName(
