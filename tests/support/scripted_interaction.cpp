@@ -69,6 +69,13 @@ ScriptedInteraction& ScriptedInteraction::ExpectPasswordDefinition(const std::st
   return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::ExpectPasswordDefinitionCancelled() {
+  Step s(Kind::Definition);
+  s.definition = {{}, {}, false};
+  steps_.push_back(s);
+  return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::ExpectSettingsPassword(
     core::SettingsPasswordKind kind, std::optional<std::string> answer) {
   Step s(Kind::SettingsPassword);

@@ -28,6 +28,8 @@ class ScriptedInteraction : public core::Interaction {
   ScriptedInteraction& ExpectPasswordQuery(core::PasswordQueryAnswer answer);
   ScriptedInteraction& ExpectPasswordDefinition(const std::string& first,
                                                 const std::string& second);
+  // Expect the definition dialog left with Abbrechen, Escape or its close box.
+  ScriptedInteraction& ExpectPasswordDefinitionCancelled();
   ScriptedInteraction& ExpectSettingsPassword(core::SettingsPasswordKind kind,
                                               std::optional<std::string> answer);
   ScriptedInteraction& ExpectPasswordChange(std::optional<core::PasswordDefinitionAnswer> answer);
