@@ -20,11 +20,12 @@ namespace tolka::ui {
 namespace {
 
 const char* const kLegend =
-    "Jede Zeile der Importdatei wird an Semikolon oder Tabulator in Spalten zerlegt; "
-    "jede Zeile füllt einen Schüler-Platz ab dem aktuellen Schüler.\n"
-    "Verknüpfung: leer = das Feld wird durch die Spalte ersetzt; \"++\" = die Spalte wird "
-    "direkt angehängt; ein anderer Text (z. B. \", \") steht zwischen dem bisherigen Inhalt "
-    "und der Spalte. Bei \"wohnhaft in (ergänzend)\" bedeutet leer \", \".";
+    "Jede Zeile der Importdatei füllt einen Schüler-Platz ab dem aktuellen Schüler;\n"
+    "Semikolon oder Tabulator trennen die Spalten.\n"
+    "Verknüpfung: leer = die Spalte ersetzt den Inhalt des Feldes;\n"
+    "\"++\" = die Spalte wird direkt an den bisherigen Inhalt angehängt;\n"
+    "ein anderer Text (z. B. \", \") steht zwischen bisherigem Inhalt und Spalte.\n"
+    "\"wohnhaft in (ergänzend)\" mit leerer Verknüpfung hängt mit \", \" an.";
 
 QString ColumnName(size_t column) { return QStringLiteral("Spalte %1").arg(column); }
 
@@ -39,7 +40,6 @@ ImportConfigWindow::ImportConfigWindow(QWidget* parent) : QDialog(parent) {
   file_label_->setObjectName(QStringLiteral("FileLabel"));
   file_label_->setWordWrap(true);
   auto* legend = new QLabel(QString::fromUtf8(kLegend), this);
-  legend->setWordWrap(true);
 
   auto* grid_widget = new QWidget;
   auto* grid = new QGridLayout(grid_widget);
@@ -69,8 +69,8 @@ ImportConfigWindow::ImportConfigWindow(QWidget* parent) : QDialog(parent) {
   auto* scroll = new QScrollArea(this);
   scroll->setWidget(grid_widget);
   scroll->setWidgetResizable(true);
-  scroll->setMinimumHeight(420);
-  scroll->setMinimumWidth(430);
+  scroll->setMinimumHeight(330);
+  scroll->setMinimumWidth(470);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* built_in =
@@ -91,6 +91,9 @@ ImportConfigWindow::ImportConfigWindow(QWidget* parent) : QDialog(parent) {
   layout->addWidget(legend);
   layout->addWidget(scroll, 1);
   layout->addWidget(buttons);
+  // Word-wrapped labels do not raise a dialog's minimum height; a start
+  // size that shows every part keeps the buttons off the rows.
+  resize(560, 640);
 }
 
 bool ImportConfigWindow::Run(const std::filesystem::path& program_dir) {
