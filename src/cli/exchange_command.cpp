@@ -90,7 +90,9 @@ exchange::ExportMode TargetMode(const fs::path& target, bool append) {
   return append ? exchange::ExportMode::Append : exchange::ExportMode::Create;
 }
 
-void WriteExport(const fs::path& target, const std::string& text, bool append) {
+void WriteExport(const fs::path& file, const fs::path& target, const std::string& text,
+                 bool append) {
+  if (exchange::SameFile(file, target)) throw UserError(exchange::ExportOntoDataFileMessage());
   const exchange::ExportMode mode = TargetMode(target, append);
   WithPath(target, [&] { exchange::WriteExportFile(target, text, mode); });
 }
@@ -127,7 +129,7 @@ void ExportAllCommand(const CommandLine& line, const fs::path& executable_dir) {
   const fs::path file = fs::absolute(line.Operands.at(0));
   const fs::path target = fs::absolute(line.Operands.at(1));
   const OpenedFile opened = ReadDataFile(file, line);
-  WriteExport(target, exchange::AllDataExport(opened.Table), line.Append);
+  WriteExport(file, target, exchange::AllDataExport(opened.Table), line.Append);
 }
 
 void ExportResultsCommand(const CommandLine& line, const fs::path& executable_dir,
@@ -135,6 +137,7 @@ void ExportResultsCommand(const CommandLine& line, const fs::path& executable_di
   const fs::path file = fs::absolute(line.Operands.at(0));
   const fs::path target = fs::absolute(line.Operands.at(1));
   const OpenedFile opened = ReadDataFile(file, line);
+  if (exchange::SameFile(file, target)) throw UserError(exchange::ExportOntoDataFileMessage());
   TargetMode(target, line.Append);  // refused before the computation
 
   // The settings the program uses for this file.
@@ -144,7 +147,7 @@ void ExportResultsCommand(const CommandLine& line, const fs::path& executable_di
   state.Dirs.Data = file.parent_path();
   app::ReloadSettingsForDataDirectory(state, ui);
   const rules::RuleContext rules{state.Catalogue, state.Exam, state.General};
-  WriteExport(target, exchange::ExamResultsExport(rules, opened.Table), line.Append);
+  WriteExport(file, target, exchange::ExamResultsExport(rules, opened.Table), line.Append);
 }
 
 void ImportCommand(const CommandLine& line, const fs::path& executable_dir, std::FILE* out,

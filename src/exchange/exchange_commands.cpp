@@ -46,6 +46,10 @@ bool WriteExport(app::AppState& state, core::Interaction& ui, const std::string&
   request.InitialDirectory = state.Dirs.Program;
   const auto path = ui.SaveFileDialog(request);
   if (!path) return false;
+  if (!state.Data.IsUntitled() && SameFile(*path, state.Dirs.Data / state.Data.CurrentFileName)) {
+    ui.Tell(Icon::Error, ExportOntoDataFileMessage());
+    return false;
+  }
   ExportMode mode = ExportMode::Create;
   std::error_code ec;
   if (std::filesystem::exists(*path, ec)) {

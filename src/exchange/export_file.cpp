@@ -23,4 +23,14 @@ void WriteExportFile(const std::filesystem::path& path, const std::string& text,
   core::SaveFileAtomically(path, bytes);
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+std::string ExportOntoDataFileMessage() {
+  return "Die gewählte Datei ist die Daten-Datei, aus der exportiert wird.\rWählen Sie für den "
+         "Export eine eigene Textdatei!";
+}
+
 }  // namespace tolka::exchange

@@ -21,4 +21,10 @@ enum class ExportMode {
 // untouched. Throws IoError with the runtime's text.
 void WriteExportFile(const std::filesystem::path& path, const std::string& text, ExportMode mode);
 
+// True when both paths name one existing file. An export onto the data file
+// it reads (typed over the "*.TXT" filter) would append text to the binary
+// table; the commands refuse it with ExportOntoDataFileMessage().
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+std::string ExportOntoDataFileMessage();
+
 }  // namespace tolka::exchange

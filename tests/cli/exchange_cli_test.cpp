@@ -87,6 +87,13 @@ TEST_F(ExchangeCli, ImportThenExportAll) {
   run = Run({"export-all", file.string(), out.string(), "--append"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   EXPECT_EQ(Text(out), text + text);
+
+  // Never onto the data file itself.
+  const auto table = ReadAll(file);
+  run = Run({"export-results", file.string(), file.string(), "--append"});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_NE(run.Err.find("Daten-Datei"), std::string::npos) << run.Err;
+  EXPECT_EQ(ReadAll(file), table);
 }
 
 TEST_F(ExchangeCli, ExportResultsWritesThirtyFiveLines) {

@@ -93,6 +93,16 @@ TEST_F(ExchangeCommands, ExportToAnExistingFileAsksWhetherToAppend) {
   EXPECT_EQ(Text(dir_ / "alle.txt"), "alt\r\n" + AllDataLine(state_.Data.Table.At(0)));
 }
 
+TEST_F(ExchangeCommands, TheOpenDataFileIsNoExportTarget) {
+  const fs::path data_file = data_ / "JG.TLK";
+  WriteText(data_file, "Tabelle");
+  state_.Data.CurrentFileName = "JG.TLK";
+  ScriptedInteraction ui;
+  ui.ExpectSaveDialog(data_file).ExpectAsk(Icon::Error, "Daten-Datei, aus der exportiert wird");
+  EXPECT_FALSE(ExportAllData(state_, ui));
+  EXPECT_EQ(Text(data_file), "Tabelle");
+}
+
 TEST_F(ExchangeCommands, CancelledExportWritesNothing) {
   ScriptedInteraction ui;
   ui.ExpectSaveDialog(std::nullopt);
