@@ -38,16 +38,16 @@ std::string* TextField(core::StudentRecord& r, uint16_t code) {
 
 // The join rule: an empty join text replaces; "++" appends directly; any
 // other text appends after the join text, but only when the present text and
-// the column are both non-empty (no dangling ", ").
+// the column are both non-empty (no dangling ", "). An empty column leaves an
+// extended field as it was.
 std::string Joined(const std::string& present, const std::string& column, uint16_t code,
                    const std::string& join_text) {
   std::string join = join_text;
   if (code == kResidenceExtendingCode && join.empty()) join = kDefaultResidenceJoin;
   if (join.empty()) return column;
+  if (column.empty()) return present;
   const std::string base = CountsAsEmpty(present) ? std::string() : present;
-  if (join == kAppendDirectly) return base + column;
-  if (base.empty()) return column;
-  if (column.empty()) return base;
+  if (join == kAppendDirectly || base.empty()) return base + column;
   return base + join + column;
 }
 

@@ -126,6 +126,12 @@ TEST_F(PersonImport, JoinTexts) {
   EXPECT_EQ(table_.At(1).Residence, "Köln");  // the line ended before column 3
   ASSERT_TRUE(Import("Schmidt;;;", 1, Config({{1, ""}, {2, ""}, {0, ""}, {6, ", "}})).Ok());
   EXPECT_EQ(table_.At(1).GivenNames, "");  // an empty column replaces
+  // An empty column leaves an extended field as it was, placeholder included.
+  ASSERT_TRUE(Import("Schmidt;", 1, Config({{1, ""}, {0, ""}})).Ok());
+  ASSERT_TRUE(Import("Schmidt;x;;", 1, Config({{1, ""}, {0, ""}, {8, "++"}})).Ok());
+  EXPECT_EQ(table_.At(1).ClassName, "   - - -");
+  ASSERT_TRUE(Import("Schmidt;x;12b", 1, Config({{1, ""}, {0, ""}, {8, "++"}})).Ok());
+  EXPECT_EQ(table_.At(1).ClassName, "12b");  // the placeholder is no text to extend
   // An empty join text replaces.
   ASSERT_TRUE(Import("Schmidt;;Bonn", 1, Config({{1, ""}, {0, ""}, {6, ""}})).Ok());
   EXPECT_EQ(table_.At(1).Residence, "Bonn");
