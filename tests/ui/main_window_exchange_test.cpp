@@ -224,5 +224,22 @@ TEST(ImportConfigWindowTest, BuiltInButtonRestoresTheColumns) {
   EXPECT_EQ(exchange::LoadImportConfig(dir.path()).Config.Column(8).FieldCode, 8);
 }
 
+TEST(ImportConfigWindowTest, ADamagedFileIsReportedAndReplacedOnSave) {
+  TempDir dir;
+  WriteBytes(dir / "IMPORT.CFG", std::string("\x02\x00\x00", 3));  // ends inside an entry
+  QWidget parent;
+  ImportConfigWindow window(&parent);
+  test::WhenModal<QMessageBox>([](QMessageBox* box) {
+    EXPECT_TRUE(box->text().contains(QStringLiteral("Versuch hinter dem Dateiende zu lesen")));
+    box->button(QMessageBox::Ok)->click();
+    test::WhenModal<ImportConfigWindow>([](ImportConfigWindow* w) {
+      EXPECT_EQ(w->FieldBox(1)->currentText(), QStringLiteral("Name"));  // the built-in one
+      test::Click(w, "SaveButton");
+    });
+  });
+  EXPECT_TRUE(window.Run(dir.path()));
+  EXPECT_EQ(ReadBytes(dir / "IMPORT.CFG").size(), 126u);
+}
+
 }  // namespace
 }  // namespace tolka::ui
