@@ -11,7 +11,7 @@ namespace tolka::cli {
 
 namespace {
 
-enum class Option { ProgramDir, Password, Variant, Write };
+enum class Option { ProgramDir, Password, Variant, Write, Append, Config, Slot };
 
 struct CommandInfo {
   const char* Name;
@@ -21,8 +21,8 @@ struct CommandInfo {
   std::vector<Option> Options;
 };
 
-const std::array<CommandInfo, 5>& Commands() {
-  static const std::array<CommandInfo, 5> commands = {{
+const std::array<CommandInfo, 8>& Commands() {
+  static const std::array<CommandInfo, 8> commands = {{
       {"new", Command::New, "DATEI.TLK", 1, {Option::ProgramDir, Option::Password}},
       {"dump",
        Command::Dump,
@@ -36,6 +36,21 @@ const std::array<CommandInfo, 5>& Commands() {
        "DATEI.TLK SLOT PIPELINE",
        3,
        {Option::ProgramDir, Option::Password, Option::Variant, Option::Write}},
+      {"export-all",
+       Command::ExportAll,
+       "DATEI.TLK AUSGABE.TXT",
+       2,
+       {Option::ProgramDir, Option::Password, Option::Append}},
+      {"export-results",
+       Command::ExportResults,
+       "DATEI.TLK AUSGABE.TXT",
+       2,
+       {Option::ProgramDir, Option::Password, Option::Append}},
+      {"import",
+       Command::Import,
+       "DATEI.TLK EINGABE.TXT",
+       2,
+       {Option::ProgramDir, Option::Password, Option::Config, Option::Slot}},
   }};
   return commands;
 }
@@ -45,6 +60,9 @@ std::optional<Option> OptionNamed(const std::string& name) {
   if (name == "--password") return Option::Password;
   if (name == "--variant") return Option::Variant;
   if (name == "--write") return Option::Write;
+  if (name == "--append") return Option::Append;
+  if (name == "--config") return Option::Config;
+  if (name == "--slot") return Option::Slot;
   return std::nullopt;
 }
 
@@ -82,8 +100,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const auto option = arg.rfind("--", 0) == 0 ? OptionNamed(name) : std::nullopt;
     if (!option) throw UserError("Unbekannte Option: " + FromUtf8Lossy(name));
     std::string value;
-    if (*option == Option::Write) {  // a flag without a value
-      if (equals != std::string::npos) throw UserError("Die Option --write hat keinen Wert.");
+    if (*option == Option::Write || *option == Option::Append) {  // flags without a value
+      if (equals != std::string::npos) throw UserError("Die Option " + name + " hat keinen Wert.");
     } else if (equals != std::string::npos) {
       value = arg.substr(equals + 1);
     } else if (i + 1 < args.size()) {
@@ -143,6 +161,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       case Option::Write:
         line.Write = true;
         break;
+      case Option::Append:
+        line.Append = true;
+        break;
+      case Option::Config:
+        if (option.Value.empty()) throw UserError("Die Option --config braucht einen Wert.");
+        line.Config = std::filesystem::path(option.Value);
+        break;
+      case Option::Slot:
+        line.Slot = option.Value;
+        break;
     }
   }
   return line;
@@ -192,6 +220,19 @@ std::string UsageText() {
   return head + PipelineList() +
          "      Mit --write werden gesetzte Kursanrechnungen gespeichert, sonst\r"
          "      bleibt die Datei unverändert.\r"
+         "  export-all DATEI.TLK AUSGABE.TXT [--password P] [--append]\r"
+         "      \"Export aller Daten\": eine Zeile mit 286 Feldern je belegtem Platz.\r"
+         "  export-results DATEI.TLK AUSGABE.TXT [--password P] [--append]\r"
+         "      \"Export der Abiturergebnisse\": 35 Zeilen mit Name, Geschlecht,\r"
+         "      Fehlermarke, Blocksummen, Gesamtpunkten und Durchschnittsnote.\r"
+         "      Beide Exporte schreiben Windows-1252 mit CR LF und Semikolon; eine\r"
+         "      vorhandene AUSGABE.TXT wird nur mit --append ergänzt, sonst abgelehnt.\r"
+         "  import DATEI.TLK EINGABE.TXT [--config IMPORT.CFG] [--slot N] [--password P]\r"
+         "      \"Import von Personendaten\" ab Platz N (0..34, Vorgabe 0) mit der\r"
+         "      Spaltenzuordnung aus --config, sonst IMPORT.CFG im Programmverzeichnis,\r"
+         "      sonst der eingebauten. Alles oder nichts: bei einem Fehler in der\r"
+         "      Eingabe bleibt die Datendatei unverändert; überschriebene Plätze werden\r"
+         "      auf der Standardfehlerausgabe genannt.\r"
          "  school-passwords\r"
          "      zeigt die Passwörter für die Abitur- und die Fächereinstellungen, die\r"
          "      aus den Schuldaten (SCHULE.INI) abgeleitet werden.\r"
@@ -204,6 +245,9 @@ std::string UsageText() {
          "                      15 Zeichen abgeschnitten)\r"
          "  --variant neu|alt   Verschlüsselungsart beim Lesen (Vorgabe: neu)\r"
          "  --write             run: Kursanrechnungen in die Datei zurückschreiben\r"
+         "  --append            export-all, export-results: an AUSGABE.TXT anhängen\r"
+         "  --config DATEI      import: Spaltenzuordnung (IMPORT.CFG) aus DATEI\r"
+         "  --slot N            import: erster Platz (0..34, Vorgabe 0)\r"
          "  --help              diese Hilfe\r"
          "\r"
          "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler (Meldung auf der\r"

@@ -16,7 +16,7 @@
 
 namespace tolka::cli {
 
-enum class Command { New, Dump, Load, SchoolPasswords, Run };
+enum class Command { New, Dump, Load, SchoolPasswords, Run, ExportAll, ExportResults, Import };
 
 struct CommandLine {
   bool Help = false;
@@ -27,6 +27,12 @@ struct CommandLine {
   std::optional<std::string> Password;  // as typed (UTF-8)
   core::CipherVariant Variant = core::CipherVariant::Neu;
   bool Write = false;  // run: save the write-back ("--write", takes no value)
+  // export-all, export-results: append to an existing file ("--append").
+  bool Append = false;
+  // import: the configuration file ("--config") and the first slot ("--slot",
+  // as typed; checked by the command).
+  std::optional<std::filesystem::path> Config;
+  std::optional<std::string> Slot;
 };
 
 // `args` are the arguments after the program name. Throws UserError for an

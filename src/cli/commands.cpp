@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
+#include "cli/exchange_command.h"
 #include "cli/record_json.h"
 #include "cli/run_command.h"
 #include "cli/terminal_text.h"
@@ -226,6 +227,15 @@ void RunCommand(const CommandLine& line, const fs::path& executable_dir, std::FI
       return;
     case Command::Run:
       RunPipelineCommand(line, executable_dir, out, messages);
+      return;
+    case Command::ExportAll:
+      ExportAllCommand(line, executable_dir);
+      return;
+    case Command::ExportResults:
+      ExportResultsCommand(line, executable_dir, messages);
+      return;
+    case Command::Import:
+      ImportCommand(line, executable_dir, out, messages);
       return;
   }
 }

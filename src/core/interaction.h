@@ -96,6 +96,21 @@ class Interaction {
   // written. Both only inform.
   virtual void ShowProgress() = 0;
   virtual void ShowSavingWindow() = 0;
+
+  // --- Person-data import -------------------------------------------------
+  // The question before the import has "Ja", "Nein", "Abbrechen" and
+  // "Spaltenzuordnung ...", which opens the window of the import
+  // configuration; the import asks again after the window.
+  enum class ImportAnswer { Yes, No, Cancel, EditColumns };
+  // A front end without the window asks the question with Yes and No.
+  virtual ImportAnswer AskBeforeImport(const std::string& text) {
+    return Ask(Icon::Warning, text, Buttons::YesNo) == Answer::Yes ? ImportAnswer::Yes
+                                                                   : ImportAnswer::No;
+  }
+  // The window that edits the import configuration file "IMPORT.CFG" in
+  // `program_dir`; returns when the window is closed. Only reached through
+  // ImportAnswer::EditColumns.
+  virtual void ImportConfigWindow(const std::filesystem::path& program_dir) { (void)program_dir; }
 };
 
 }  // namespace tolka::core

@@ -67,6 +67,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreateEditMenu();
   CreateRulesMenu();
   CreateToolsMenu();
+  AddExchangeMenuItems();
   CreateToolBar();
   CreateStatusLine();
 

@@ -132,6 +132,17 @@ class MainWindow : public QMainWindow {
   // command's results here.
   rules::RulesState& RulesState() { return rules_state_; }
 
+  // --- Data exchange (main_window_exchange.cpp) ---
+  // The first three items of the menu "Werkzeuge": each runs its command on
+  // the stored records (exchange/exchange_commands.h) and shows the state
+  // again; after the import the list is rebuilt with the current student.
+  void ExportAllData();      // "Export aller Daten ..." (`Export1Click`)
+  void ExportExamResults();  // "Export der Abiturergebnisse ..." (`ExportAbiturergebnisse1Click`)
+  void ImportPersonData();   // "Import von Personendaten ..." (`Import1Click`)
+  // Called once by the constructor: puts the three items, then a separator,
+  // at the top of "Werkzeuge".
+  void AddExchangeMenuItems();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;

@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QSettings>
 #include <QStringList>
 
+#include "ui/dialogs/import_config_window.h"
 #include "ui/dialogs/password_change_dialog.h"
 #include "ui/dialogs/password_definition_dialog.h"
 #include "ui/dialogs/password_query_dialog.h"
@@ -91,7 +93,8 @@ QtInteraction::QtInteraction(QWidget* parent)
       change_(new ui::PasswordChangeDialog(parent)),
       search_(new ui::SearchDialog(parent)),
       progress_(new ProgressDialog(ProgressDialog::SettingsSaved(), parent)),
-      saving_(new ProgressDialog(ProgressDialog::DataFileSaved(), parent)) {}
+      saving_(new ProgressDialog(ProgressDialog::DataFileSaved(), parent)),
+      import_config_(new ui::ImportConfigWindow(parent)) {}
 
 core::Answer QtInteraction::Ask(core::Icon icon, const std::string& text, core::Buttons buttons) {
   return ShowMessageBox(parent_, icon, MessageText(text), buttons);
@@ -152,5 +155,33 @@ std::optional<core::SearchRequest> QtInteraction::SearchDialog(const core::Searc
 void QtInteraction::ShowProgress() { progress_->Run(); }
 
 void QtInteraction::ShowSavingWindow() { saving_->Run(); }
+
+core::Interaction::ImportAnswer QtInteraction::AskBeforeImport(const std::string& text) {
+  QMessageBox box(parent_);
+  box.setIcon(QMessageBox::Warning);
+  box.setWindowTitle(MessageBoxTitle(core::Icon::Warning));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(MessageText(text));
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  QPushButton* columns =
+      box.addButton(QStringLiteral("Spaltenzuordnung ..."), QMessageBox::ActionRole);
+  columns->setObjectName(QStringLiteral("ImportColumnsButton"));
+  box.exec();
+  if (box.clickedButton() == columns) return ImportAnswer::EditColumns;
+  switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+      return ImportAnswer::Yes;
+    case QMessageBox::No:
+      return ImportAnswer::No;
+    default:
+      return ImportAnswer::Cancel;
+  }
+}
+
+void QtInteraction::ImportConfigWindow(const std::filesystem::path& program_dir) {
+  import_config_->Run(program_dir);
+}
 
 }  // namespace tolka::ui

@@ -21,6 +21,7 @@ class SettingsPasswordDialog;
 class PasswordChangeDialog;
 class ProgressDialog;
 class SearchDialog;
+class ImportConfigWindow;
 
 // A Delphi-style filter ("Abiturdaten SL (*.TLK)|*.TLK", pairs of description
 // and patterns separated by "|", patterns separated by ";") as Qt name
@@ -57,6 +58,10 @@ class QtInteraction : public core::Interaction {
   std::optional<core::SearchRequest> SearchDialog(const core::SearchRequest& last) override;
   void ShowProgress() override;
   void ShowSavingWindow() override;
+  // The import question: "Ja", "Nein", "Abbrechen" and "Spaltenzuordnung ..."
+  // (object name "ImportColumnsButton"); the window of IMPORT.CFG.
+  ImportAnswer AskBeforeImport(const std::string& text) override;
+  void ImportConfigWindow(const std::filesystem::path& program_dir) override;
 
  private:
   std::optional<std::filesystem::path> RunFileDialog(const core::FileDialogRequest& request,
@@ -76,6 +81,7 @@ class QtInteraction : public core::Interaction {
   ui::SearchDialog* search_;
   ProgressDialog* progress_;
   ProgressDialog* saving_;
+  ui::ImportConfigWindow* import_config_;
 };
 
 }  // namespace tolka::ui

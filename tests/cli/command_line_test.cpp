@@ -73,5 +73,30 @@ TEST(CommandLine, Refusals) {
             "Die Option --program-dir braucht einen Wert.");
 }
 
+TEST(CommandLine, DataExchangeCommands) {
+  const CommandLine all = ParseCommandLine({"export-all", "a.TLK", "out.txt", "--append"});
+  EXPECT_EQ(all.Which, Command::ExportAll);
+  EXPECT_EQ(all.Operands, (std::vector<std::string>{"a.TLK", "out.txt"}));
+  EXPECT_TRUE(all.Append);
+  EXPECT_FALSE(ParseCommandLine({"export-results", "a.TLK", "o.txt"}).Append);
+  EXPECT_EQ(ParseCommandLine({"export-results", "a.TLK", "o.txt"}).Which, Command::ExportResults);
+
+  const CommandLine import =
+      ParseCommandLine({"import", "a.TLK", "in.csv", "--config=x/IMPORT.CFG", "--slot", "7"});
+  EXPECT_EQ(import.Which, Command::Import);
+  EXPECT_EQ(import.Config, std::filesystem::path("x/IMPORT.CFG"));
+  EXPECT_EQ(import.Slot, "7");
+  EXPECT_FALSE(ParseCommandLine({"import", "a.TLK", "in.csv"}).Slot);
+
+  EXPECT_EQ(Refusal({"export-all", "a.TLK", "o.txt", "--append=ja"}),
+            "Die Option --append hat keinen Wert.");
+  EXPECT_EQ(Refusal({"export-all", "a.TLK", "o.txt", "--slot", "3"}),
+            "Die Option --slot gibt es beim Befehl export-all nicht.");
+  EXPECT_EQ(Refusal({"import", "a.TLK", "in.csv", "--append"}),
+            "Die Option --append gibt es beim Befehl import nicht.");
+  EXPECT_EQ(Refusal({"import", "a.TLK"}).substr(0, 43),
+            "Aufruf: tolka-cli import DATEI.TLK EINGABE.");
+}
+
 }  // namespace
 }  // namespace tolka::cli

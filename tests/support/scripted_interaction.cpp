@@ -17,7 +17,9 @@ const char* KindName(int kind) {
                                 "password change",
                                 "search dialog",
                                 "progress",
-                                "saving window"};
+                                "saving window",
+                                "import question",
+                                "import configuration window"};
   return names[kind];
 }
 }  // namespace
@@ -207,6 +209,37 @@ void ScriptedInteraction::ShowProgress() {
 void ScriptedInteraction::ShowSavingWindow() {
   log_.push_back("saving");
   Take(Kind::Saving, "");
+}
+
+}  // namespace tolka::test
+
+namespace tolka::test {
+
+ScriptedInteraction& ScriptedInteraction::ExpectImportQuestion(ImportAnswer answer) {
+  Step s(Kind::ImportQuestion);
+  s.import_answer = answer;
+  steps_.push_back(s);
+  return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::ExpectImportConfigWindow(
+    std::function<void(const std::filesystem::path&)> action) {
+  Step s(Kind::ImportConfig);
+  s.import_action = std::move(action);
+  steps_.push_back(s);
+  return *this;
+}
+
+core::Interaction::ImportAnswer ScriptedInteraction::AskBeforeImport(const std::string& text) {
+  log_.push_back("import:" + text);
+  auto step = Take(Kind::ImportQuestion, text);
+  return step ? step->import_answer : ImportAnswer::Cancel;
+}
+
+void ScriptedInteraction::ImportConfigWindow(const std::filesystem::path& program_dir) {
+  log_.push_back("import-config");
+  auto step = Take(Kind::ImportConfig, "");
+  if (step && step->import_action) step->import_action(program_dir);
 }
 
 }  // namespace tolka::test

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,12 +39,18 @@ class ScriptedInteraction : public core::Interaction {
   ScriptedInteraction& ExpectSearchDialog(std::optional<core::SearchRequest> answer);
   ScriptedInteraction& ExpectProgress();
   ScriptedInteraction& ExpectSavingWindow();
+  // Expect the question before the person-data import, and the window of
+  // IMPORT.CFG; `action` stands for what the user does in the window (it
+  // gets the program directory).
+  ScriptedInteraction& ExpectImportQuestion(ImportAnswer answer);
+  ScriptedInteraction& ExpectImportConfigWindow(
+      std::function<void(const std::filesystem::path&)> action = {});
 
   // True when every expected step was taken.
   bool Done() const { return steps_.empty(); }
   // What was shown, in order: "ask:<text>", "open", "save", "query",
   // "definition", "settings-password", "change", "search", "progress",
-  // "saving".
+  // "saving", "import:<text>", "import-config".
   const std::vector<std::string>& Log() const { return log_; }
   // The file dialog requests as they were made.
   const std::vector<core::FileDialogRequest>& DialogRequests() const { return requests_; }
@@ -60,6 +67,8 @@ class ScriptedInteraction : public core::Interaction {
   std::optional<core::SearchRequest> SearchDialog(const core::SearchRequest& last) override;
   void ShowProgress() override;
   void ShowSavingWindow() override;
+  ImportAnswer AskBeforeImport(const std::string& text) override;
+  void ImportConfigWindow(const std::filesystem::path& program_dir) override;
 
  private:
   enum class Kind {
@@ -72,7 +81,9 @@ class ScriptedInteraction : public core::Interaction {
     Change,
     Search,
     Progress,
-    Saving
+    Saving,
+    ImportQuestion,
+    ImportConfig
   };
   struct Step {
     explicit Step(Kind k) : kind(k) {}
@@ -87,6 +98,8 @@ class ScriptedInteraction : public core::Interaction {
     std::optional<std::string> password;
     std::optional<core::PasswordDefinitionAnswer> change;
     std::optional<core::SearchRequest> search;
+    ImportAnswer import_answer = ImportAnswer::No;
+    std::function<void(const std::filesystem::path&)> import_action;
   };
   std::optional<Step> Take(Kind kind, const std::string& what);
 
