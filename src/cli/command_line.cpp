@@ -10,7 +10,7 @@ namespace tolka::cli {
 
 namespace {
 
-enum class Option { ProgramDir, Password, Variant, Write };
+enum class Option { ProgramDir, Password, Variant, Write, Pdf };
 
 struct CommandInfo {
   const char* Name;
@@ -20,8 +20,8 @@ struct CommandInfo {
   std::vector<Option> Options;
 };
 
-const std::array<CommandInfo, 5>& Commands() {
-  static const std::array<CommandInfo, 5> commands = {{
+const std::array<CommandInfo, 6>& Commands() {
+  static const std::array<CommandInfo, 6> commands = {{
       {"new", Command::New, "DATEI.TLK", 1, {Option::ProgramDir, Option::Password}},
       {"dump",
        Command::Dump,
@@ -35,6 +35,11 @@ const std::array<CommandInfo, 5>& Commands() {
        "DATEI.TLK SLOT PIPELINE",
        3,
        {Option::ProgramDir, Option::Password, Option::Variant, Option::Write}},
+      {"print",
+       Command::Print,
+       "DATEI.TLK SLOT DOKUMENT",
+       3,
+       {Option::ProgramDir, Option::Password, Option::Variant, Option::Pdf}},
   }};
   return commands;
 }
@@ -44,6 +49,7 @@ std::optional<Option> OptionNamed(const std::string& name) {
   if (name == "--password") return Option::Password;
   if (name == "--variant") return Option::Variant;
   if (name == "--write") return Option::Write;
+  if (name == "--pdf") return Option::Pdf;
   return std::nullopt;
 }
 
@@ -142,6 +148,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       case Option::Write:
         line.Write = true;
         break;
+      case Option::Pdf:
+        line.Pdf = std::filesystem::path(option.Value);
+        break;
     }
   }
   return line;
@@ -171,6 +180,15 @@ std::string UsageText() {
          "      written-admission, oral-admission, projection-1, projection-2,\r"
          "      projection-3, exam-result. Mit --write werden gesetzte\r"
          "      Kursanrechnungen gespeichert, sonst bleibt die Datei unverändert.\r"
+         "  print DATEI.TLK SLOT DOKUMENT --pdf AUSGABE.pdf [--password P]\r"
+         "        [--variant neu|alt]\r"
+         "      druckt ein Zeugnis des Schülers auf Platz SLOT als PDF-Datei, mit\r"
+         "      denselben Prüfungen, Einstellungen und Steuerdateien wie das\r"
+         "      Menü \"Drucken\" (Steuerdateien im Verzeichnis der Datendatei, dann\r"
+         "      im Programmverzeichnis); jede Rückfrage wird mit OK beantwortet.\r"
+         "      DOKUMENT: abitur-certificate, fhr-certificate-1, fhr-certificate-2,\r"
+         "      fhr-certificate-3. Blockieren Prüfungsergebnisse den Druck, werden\r"
+         "      sie als JSON (wie bei run) ausgegeben (Rückgabewert 1).\r"
          "  school-passwords\r"
          "      zeigt die Passwörter für die Abitur- und die Fächereinstellungen, die\r"
          "      aus den Schuldaten (SCHULE.INI) abgeleitet werden.\r"
@@ -183,6 +201,7 @@ std::string UsageText() {
          "                      15 Zeichen abgeschnitten)\r"
          "  --variant neu|alt   Verschlüsselungsart beim Lesen (Vorgabe: neu)\r"
          "  --write             run: Kursanrechnungen in die Datei zurückschreiben\r"
+         "  --pdf DATEI         print: die PDF-Datei (wird erst am Ende ersetzt)\r"
          "  --help              diese Hilfe\r"
          "\r"
          "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler (Meldung auf der\r"

@@ -16,7 +16,7 @@
 
 namespace tolka::cli {
 
-enum class Command { New, Dump, Load, SchoolPasswords, Run };
+enum class Command { New, Dump, Load, SchoolPasswords, Run, Print };
 
 struct CommandLine {
   bool Help = false;
@@ -27,6 +27,7 @@ struct CommandLine {
   std::optional<std::string> Password;  // as typed (UTF-8)
   core::CipherVariant Variant = core::CipherVariant::Neu;
   bool Write = false;  // run: save the write-back ("--write", takes no value)
+  std::optional<std::filesystem::path> Pdf;  // print: the PDF file to write ("--pdf")
 };
 
 // `args` are the arguments after the program name. Throws UserError for an

@@ -11,6 +11,7 @@
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
 #include "cli/record_json.h"
+#include "cli/print_command.h"
 #include "cli/run_command.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
@@ -226,6 +227,9 @@ void RunCommand(const CommandLine& line, const fs::path& executable_dir, std::FI
       return;
     case Command::Run:
       RunPipelineCommand(line, executable_dir, out, messages);
+      return;
+    case Command::Print:
+      PrintCommand(line, executable_dir, out, messages);
       return;
   }
 }
