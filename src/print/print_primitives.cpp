@@ -151,7 +151,9 @@ void PagePrinter::SelectFontNumber(int number) {
   canvas_.SetFont(PrintFontFor(number, compensated_));
 }
 
-void PagePrinter::Write(int x, int y, const std::string& text) { canvas_.Text(x, y, text); }
+void PagePrinter::Write(int x, int y, const std::string& text) {
+  if (!text.empty()) canvas_.Text(x, y, text);  // an empty text draws nothing
+}
 
 void PagePrinter::PrintField(const std::string& text, const FormatEntry& entry, int page,
                              const PageMargins& margins) {
