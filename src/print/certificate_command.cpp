@@ -69,6 +69,11 @@ rules::PipelineOutcome RunAbiturChecks(const rules::RuleContext& rules, rules::R
 
 }  // namespace
 
+const char* CertificateNotAllowedMessage() {
+  return "Sie sind derzeit nicht zum Zeugnisdruck berechtigt!\r\r(Prüfen Sie eventuell die "
+         "Programmeinstellungen!)";
+}
+
 const char* CertificateCommandName(CertificateCommand command) {
   return kNames[static_cast<size_t>(command)];
 }
@@ -149,7 +154,7 @@ CertificateRun RunCertificateCommand(const CertificateSources& sources, core::In
   if (loaded.TemplateWritten) {
     ui.Tell(core::Icon::Information, TemplateWrittenMessage(name, loaded.Path));
   }
-  if (loaded.Parsed.Warning()) ui.Tell(core::Icon::Error, kFormatTableWarning);
+  if (loaded.Parsed.Warning()) ui.Tell(core::Icon::Error, FormatTableWarning());
 
   auto data = std::make_shared<CertificateData>();
   data->Student = student;

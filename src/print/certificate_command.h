@@ -29,9 +29,9 @@ enum class CertificateCommand { Abitur, Fhr12, Fhr23, Fhr34 };
 const char* CertificateCommandName(CertificateCommand command);
 std::optional<CertificateCommand> CertificateCommandNamed(std::string_view name);
 
-inline constexpr const char* kCertificateNotAllowed =
-    "Sie sind derzeit nicht zum Zeugnisdruck berechtigt!\r\r(Prüfen Sie eventuell die "
-    "Programmeinstellungen!)";
+// "Sie sind derzeit nicht zum Zeugnisdruck berechtigt! ..." (Windows-1252;
+// a function, so that the Qt layer gets the core's bytes).
+const char* CertificateNotAllowedMessage();
 inline constexpr const char* kAbiturCertificateTitle = "Abitur-Zeugnisdruck";
 
 struct CertificateSources {
@@ -57,7 +57,7 @@ struct CertificateHooks {
 enum class CertificateStatus {
   Ready,          // the document is built
   Blocked,        // errors or counted hints: the report was shown
-  NotAllowed,     // "Zeugnisdruck möglich" is off: show kCertificateNotAllowed
+  NotAllowed,  // "Zeugnisdruck möglich" is off: show CertificateNotAllowedMessage()
   InfoCancelled,  // the FHR window ended with Abbrechen
   Declined,       // "No" to the confirmation
   NoPrintMode,    // print mode 0: nothing to print

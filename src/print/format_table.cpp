@@ -86,6 +86,10 @@ void SetEntry(FormatTable& table, size_t i, uint16_t x, uint16_t y, uint16_t fon
 
 }  // namespace
 
+const char* TemplateTitle() { return "Vorlage für FormatSteuerTabelle / Datenblatt"; }
+
+const char* FormatTableWarning() { return "Es können Fehler in der Steuerdatei enthalten sein!"; }
+
 ParsedFormatTable ParseFormatTable(const std::string& text, const std::string& file_label) {
   ParsedFormatTable parsed;
   TableReader reader(text, file_label);
@@ -110,7 +114,7 @@ ParsedFormatTable ParseFormatTable(const std::string& text, const std::string& f
 
 FormatTable FormatTableTemplate() {
   FormatTable t;
-  t.Title = kTemplateTitle;
+  t.Title = TemplateTitle();
   SetEntry(t, 0, 600, 0, 10, 1, 1);
   SetEntry(t, 1, 300, 100, 20, 1, 1);
   SetEntry(t, 2, 0, 0, 3, 1, 0);

@@ -24,10 +24,10 @@ namespace tolka::print {
 
 inline constexpr size_t kFormatEntryCount = 211;  // entries 0..210
 inline constexpr const char* kUnnamedTableTitle = "- - ???";
-inline constexpr const char* kTemplateTitle = "Vorlage für FormatSteuerTabelle / Datenblatt";
-// After a table whose entry numbers are out of sequence or that ends early.
-inline constexpr const char* kFormatTableWarning =
-    "Es können Fehler in der Steuerdatei enthalten sein!";
+// The template's title and the warning after a table whose entry numbers
+// are out of sequence or that ends early (Windows-1252).
+const char* TemplateTitle();
+const char* FormatTableWarning();
 
 struct FormatTable {
   std::string Title;
@@ -49,7 +49,7 @@ struct ParsedFormatTable {
 // "Fehler in der Steuerdatei NAME, Zeile N: Zahl erwartet".
 ParsedFormatTable ParseFormatTable(const std::string& text, const std::string& file_label);
 
-// The table written when none is found (title kTemplateTitle).
+// The table written when none is found (title TemplateTitle()).
 FormatTable FormatTableTemplate();
 // The file text of `table` (the writing rules: unsigned decimals, CR LF).
 std::string FormatTableText(const FormatTable& table);

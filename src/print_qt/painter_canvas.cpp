@@ -147,14 +147,15 @@ print::DeviceOffsets OffsetsOf(const QRectF& paper, const QRectF& printable, int
 
 void PaintSheets(const print::PrintDocument& document, const std::vector<size_t>& sheets,
                  QPagedPaintDevice& device, QPainter& painter, print::DeviceOffsets offsets) {
-  bool first = true;
+  const print::SheetFormat* previous = nullptr;
   for (size_t index : sheets) {
     const print::PrintSheet& sheet = document.Sheets.at(index);
-    if (!first) {
-      device.setPageLayout(SheetLayout(sheet.Format));
+    if (previous != nullptr) {
+      // A printer takes no new layout while active: only a change asks.
+      if (!(sheet.Format == *previous)) device.setPageLayout(SheetLayout(sheet.Format));
       device.newPage();
     }
-    first = false;
+    previous = &sheet.Format;
     PainterCanvas canvas(painter, offsets);
     sheet.Draw(canvas);
   }

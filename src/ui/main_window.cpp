@@ -61,6 +61,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreateMenus();
   CreateEditMenu();
   CreateRulesMenu();
+  CreatePrintMenu();
   CreateToolsMenu();
   CreateToolBar();
   CreateStatusLine();
