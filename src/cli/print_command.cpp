@@ -140,7 +140,7 @@ void PrintCommand(const CommandLine& line, const fs::path& executable_dir, std::
     case print::CertificateStatus::Blocked:
       throw UserError(kBlocked);
     case print::CertificateStatus::NotAllowed:
-      throw UserError(print::kCertificateNotAllowed);
+      throw UserError(print::CertificateNotAllowedMessage());
     case print::CertificateStatus::NoPrintMode:
       PrintMessage(messages, std::string("tolka-cli: Hinweis: ") + kNoPrintMode);
       return;

@@ -485,7 +485,7 @@ TEST_F(CertificateCommandTest, ConfirmedAbiturCertificateFromATemplate) {
   EXPECT_TRUE(fs::exists(dirs.Data / "1ORG_ABS.FST"));
   ASSERT_EQ(run.Document.Sheets.size(), 4u);
   EXPECT_EQ(run.Document.Sheets[1].Prompt,
-            std::string("Druck auf Formular: ") + kTemplateTitle +
+            std::string("Druck auf Formular: ") + TemplateTitle() +
                 "\r für: Anna Muster\r ##   Seite(n) 2 von 4   ##");
   // Nothing went back into the record.
   const core::StudentRecord clean = CleanStudent(catalogue);
@@ -547,7 +547,7 @@ TEST_F(CertificateCommandTest, AFaultyTableIsWarnedAboutAndUsed) {
   std::ofstream(dirs.Data / "1ORG_ABS.FST", std::ios::binary)
       << "Kurz\r\n===\r\n5\r\n1\r\n2\r\n3\r\n1\r\n1\r\n";
   ui.ExpectAsk(core::Icon::Confirmation, "Abitur", core::Answer::Yes)
-      .ExpectAsk(core::Icon::Error, kFormatTableWarning);
+      .ExpectAsk(core::Icon::Error, FormatTableWarning());
   const CertificateRun run = Run(CertificateCommand::Abitur);
   EXPECT_EQ(run.Status, CertificateStatus::Ready);
   EXPECT_NE(run.Document.Sheets[0].Prompt.find("Kurz"), std::string::npos);

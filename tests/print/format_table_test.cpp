@@ -27,7 +27,7 @@ std::string Text(const std::string& title, const std::vector<std::array<int, 6>>
 
 TEST(ParseFormatTable, ReadsTheTitleAndAllEntries) {
   const ParsedFormatTable parsed = ParseFormatTable(FormatTableText(FormatTableTemplate()), "T");
-  EXPECT_EQ(parsed.Table.Title, kTemplateTitle);
+  EXPECT_EQ(parsed.Table.Title, TemplateTitle());
   EXPECT_FALSE(parsed.Warning());
   for (size_t i = 0; i < kFormatEntryCount; ++i) {
     EXPECT_EQ(parsed.Table[i], FormatTableTemplate()[i]) << i;
@@ -96,7 +96,7 @@ TEST(FormatTableTemplate, TheListedEntries) {
   EXPECT_EQ(t[99], (FormatEntry{1250, 2650, 30, 1, 1}));
   EXPECT_EQ(t[100], FormatEntry{});
   const std::string text = FormatTableText(t);
-  const std::string start = std::string(kTemplateTitle) +
+  const std::string start = std::string(TemplateTitle()) +
                             "\r\n=============\r\n0\r\n600\r\n0\r\n10\r\n1\r\n1\r\n- - - - -\r\n1\r\n";
   EXPECT_EQ(text.rfind(start, 0), 0u);
 }
@@ -133,7 +133,7 @@ TEST_F(LoadFormatTableTest, MissingEverywhereWritesTheTemplateOnceIntoTheDataDir
   const LoadedFormatTable first = LoadFormatTable("3ORG_FHR.FST", dirs);
   EXPECT_TRUE(first.TemplateWritten);
   EXPECT_EQ(first.Path, dirs.Data / "3ORG_FHR.FST");
-  EXPECT_EQ(first.Parsed.Table.Title, kTemplateTitle);
+  EXPECT_EQ(first.Parsed.Table.Title, TemplateTitle());
   const LoadedFormatTable second = LoadFormatTable("3ORG_FHR.FST", dirs);
   EXPECT_FALSE(second.TemplateWritten);
   EXPECT_FALSE(second.Parsed.Warning());
