@@ -26,7 +26,7 @@ struct CommandLine {
   std::optional<std::filesystem::path> ProgramDir;
   std::optional<std::string> Password;  // as typed (UTF-8)
   core::CipherVariant Variant = core::CipherVariant::Neu;
-  bool Write = false;  // run: save the write-back ("--write", takes no value)
+  bool Write = false;                        // run: save the write-back ("--write", takes no value)
   std::optional<std::filesystem::path> Pdf;  // print: the PDF file to write ("--pdf")
 };
 

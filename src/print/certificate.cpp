@@ -36,7 +36,7 @@ std::string TwoDigits(int points) {
 }
 
 std::string DigitWord(int digit) {
-  static const char* const kWords[] = {"null", "eins",   "zwei", "drei", "vier",
+  static const char* const kWords[] = {"null", "eins",  "zwei",   "drei", "vier",
                                        "fünf", "sechs", "sieben", "acht", "neun"};
   if (digit >= 0 && digit <= 9) return kWords[digit];
   if (digit == 10) return "null";
@@ -224,9 +224,7 @@ std::string ExamPoints(int32_t points) {
   return rules::IsValidMark(points) ? "-" + TwoDigits(points) + "-" : std::string();
 }
 
-std::string ExamPointsText(const std::string& text) {
-  return ExamPoints(core::PointsValue(text));
-}
+std::string ExamPointsText(const std::string& text) { return ExamPoints(core::PointsValue(text)); }
 
 void PrintExamTable(PagePrinter& p, const CertificateData& d, const FormatTable& t, int page,
                     const PageMargins& m) {
@@ -250,8 +248,8 @@ void PrintExamTable(PagePrinter& p, const CertificateData& d, const FormatTable&
       p.PrintField(ExamPoints(slot.Points[5]), Offset(origin, t[72].x, row.y, t[72].font, true),
                    page, m);
     }
-    p.PrintField(ExamPoints(slot.Points[6]), Offset(origin, t[73].x, row.y, t[72].font, true),
-                 page, m);
+    p.PrintField(ExamPoints(slot.Points[6]), Offset(origin, t[73].x, row.y, t[72].font, true), page,
+                 m);
     p.SetAlign(TextAlign::Left);
   }
   const FormatEntry& special = t[78];
@@ -315,8 +313,8 @@ std::string FhrPoints(const rules::SubjectSlot& slot, int semester) {
 // that have one), then the two half-year columns, the row spacing (y) and
 // the most rows (x; 0 gives `default_rows`).
 void PrintFhrList(PagePrinter& p, const CertificateData& d, const FormatTable& t, size_t base,
-                  bool with_count, const std::vector<FhrRow>& rows, size_t default_rows,
-                  int page, const PageMargins& m) {
+                  bool with_count, const std::vector<FhrRow>& rows, size_t default_rows, int page,
+                  const PageMargins& m) {
   const FormatEntry& origin = t[base];
   if (origin.print != 1 || origin.page != page) return;
   const size_t first_column = base + (with_count ? 3 : 2);
@@ -463,8 +461,7 @@ std::string LanguageCertificatePhrase(uint16_t graecum, uint16_t latinum, uint16
 
 std::array<std::string, 2> AverageInWords(double average) {
   const int whole = static_cast<int>(average + 0.005);
-  const int decimal =
-      static_cast<int>(std::lround((average - static_cast<int>(average)) * 10.0));
+  const int decimal = static_cast<int>(std::lround((average - static_cast<int>(average)) * 10.0));
   return {DigitWord(whole), DigitWord(decimal)};
 }
 
@@ -555,8 +552,8 @@ void DrawFhrPage(PagePrinter& p, const CertificateData& d, const FormatTable& t,
   p.PrintField(s.BirthDate, t[5], page, m);
   p.PrintField(s.BirthPlace, t[6], page, m);
   // Entry 8 strikes out the school type that does not apply.
-  p.PrintLongFiller(d.Info.SchoolType == 1 || d.Info.SchoolType == 2 ? d.Info.SchoolType : 0,
-                    t[8], page, m);
+  p.PrintLongFiller(d.Info.SchoolType == 1 || d.Info.SchoolType == 2 ? d.Info.SchoolType : 0, t[8],
+                    page, m);
   p.PrintField(std::to_string(d.FhrPair) + ".", t[11], page, m);
   p.PrintField(std::to_string(d.FhrPair + 1) + ".", t[12], page, m);
   PrintFhrLists(p, d, t, page, m);

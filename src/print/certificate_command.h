@@ -57,7 +57,7 @@ struct CertificateHooks {
 enum class CertificateStatus {
   Ready,          // the document is built
   Blocked,        // errors or counted hints: the report was shown
-  NotAllowed,  // "Zeugnisdruck möglich" is off: show CertificateNotAllowedMessage()
+  NotAllowed,     // "Zeugnisdruck möglich" is off: show CertificateNotAllowedMessage()
   InfoCancelled,  // the FHR window ended with Abbrechen
   Declined,       // "No" to the confirmation
   NoPrintMode,    // print mode 0: nothing to print
@@ -65,10 +65,10 @@ enum class CertificateStatus {
 
 struct CertificateRun {
   CertificateStatus Status = CertificateStatus::Declined;
-  rules::PipelineOutcome Outcome;  // the checks' findings
+  rules::PipelineOutcome Outcome;   // the checks' findings
   std::filesystem::path TablePath;  // the control table read or written
   bool TemplateWritten = false;
-  PrintDocument Document;           // Ready: the sheets, each with its prompt
+  PrintDocument Document;  // Ready: the sheets, each with its prompt
 };
 
 // Runs the command on slot `index`: the checks (nothing is written back to

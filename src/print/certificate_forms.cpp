@@ -57,8 +57,7 @@ struct Geometry {
 
 Geometry AbiturGeometry(const CertificateData& d, int page, const PageMargins& margins) {
   const bool narrow = d.General.Publisher == 1;
-  return {narrow ? 1700 : 1800, narrow ? 50 : 100,
-          FormFrameHeight(margins[PageIndex(page)].top)};
+  return {narrow ? 1700 : 1800, narrow ? 50 : 100, FormFrameHeight(margins[PageIndex(page)].top)};
 }
 
 Geometry FhrGeometry(int page, const PageMargins& margins) {

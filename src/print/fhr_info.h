@@ -20,10 +20,10 @@
 namespace tolka::print {
 
 namespace fhr_info_layout {
-inline constexpr size_t kSchoolType = 0;         // u16
-inline constexpr size_t kSchoolSubject = 2;      // string[50]
+inline constexpr size_t kSchoolType = 0;     // u16
+inline constexpr size_t kSchoolSubject = 2;  // string[50]
 inline constexpr size_t kSchoolSubjectWidth = 50;
-inline constexpr size_t kReserved = 53;          // 75 bytes
+inline constexpr size_t kReserved = 53;  // 75 bytes
 inline constexpr size_t kRecordSize = 128;
 static_assert(kSchoolSubject + 1 + kSchoolSubjectWidth == kReserved);
 static_assert(kReserved + 75 == kRecordSize);
@@ -34,8 +34,8 @@ inline constexpr std::array<const char*, 4> kSchoolTypeItems = {"ohne Angabe", "
                                                                 "Gesamtschule", "Fachgymnasium"};
 
 struct FhrInfo {
-  uint16_t SchoolType = 0;     // 0..3; another value prints as "ohne Angabe"
-  std::string SchoolSubject;   // Windows-1252, at most 50
+  uint16_t SchoolType = 0;    // 0..3; another value prints as "ohne Angabe"
+  std::string SchoolSubject;  // Windows-1252, at most 50
   std::array<uint8_t, fhr_info_layout::kRecordSize> carried{};
   bool SameValues(const FhrInfo& other) const {
     return SchoolType == other.SchoolType && SchoolSubject == other.SchoolSubject;

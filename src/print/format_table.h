@@ -56,7 +56,7 @@ std::string FormatTableText(const FormatTable& table);
 
 struct LoadedFormatTable {
   ParsedFormatTable Parsed;
-  std::filesystem::path Path;   // the file read, or the template written
+  std::filesystem::path Path;  // the file read, or the template written
   bool TemplateWritten = false;
 };
 

@@ -192,8 +192,7 @@ void PagePrinter::PrintSalutation(int kind, const FormatEntry& entry, int page,
 }
 
 void PagePrinter::PrintFieldLines(size_t count, int spacing, const TextLines& lines,
-                                  const PageMargins& margins, int page,
-                                  const FormatEntry& entry) {
+                                  const PageMargins& margins, int page, const FormatEntry& entry) {
   const auto [dx, dy] = Origin(page, margins);
   if (count < 1 || count > kTextLineCount) throw std::out_of_range("line count outside 1..10");
   if (!Visible(entry, page)) return;

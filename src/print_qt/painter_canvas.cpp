@@ -47,8 +47,8 @@ QFont QtFont(const print::PrintFont& font, double scale) {
   // are measured; the em is that much smaller.
   // One measurement per face and style.
   static std::array<double, 12> ratios{};
-  double& ratio = ratios[static_cast<size_t>(font.Face) * 4 + (font.Bold ? 2 : 0) +
-                         (font.Italic ? 1 : 0)];
+  double& ratio =
+      ratios[static_cast<size_t>(font.Face) * 4 + (font.Bold ? 2 : 0) + (font.Italic ? 1 : 0)];
   if (ratio == 0) {
     constexpr int kReference = 1000;
     q.setPixelSize(kReference);
@@ -61,7 +61,9 @@ QFont QtFont(const print::PrintFont& font, double scale) {
 }
 
 PainterCanvas::PainterCanvas(QPainter& painter, print::DeviceOffsets offsets)
-    : painter_(painter), offsets_(offsets), font_(QtFont(print::PrintFontFor(0, false), kTextScale)) {
+    : painter_(painter),
+      offsets_(offsets),
+      font_(QtFont(print::PrintFontFor(0, false), kTextScale)) {
   painter_.resetTransform();
   painter_.scale(offsets.DpiX / 254.0, offsets.DpiY / 254.0);
   painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -130,13 +132,12 @@ void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2, int pen, bool fill
 
 QPageLayout SheetLayout(const print::SheetFormat& format) {
   const QPageSize size(format.Paper == print::PaperSize::A3 ? QPageSize::A3 : QPageSize::A4);
-  const auto turn = format.Turn == print::Orientation::Landscape ? QPageLayout::Landscape
-                                                                 : QPageLayout::Portrait;
+  const auto turn =
+      format.Turn == print::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
   return QPageLayout(size, turn, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-print::DeviceOffsets OffsetsOf(const QRectF& paper, const QRectF& printable, int dpi_x,
-                               int dpi_y) {
+print::DeviceOffsets OffsetsOf(const QRectF& paper, const QRectF& printable, int dpi_x, int dpi_y) {
   print::DeviceOffsets offsets;
   offsets.OffsetX = static_cast<int>(std::lround(printable.left() - paper.left()));
   offsets.OffsetY = static_cast<int>(std::lround(printable.top() - paper.top()));

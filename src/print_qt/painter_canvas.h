@@ -10,9 +10,9 @@
 #pragma once
 
 #include <QFont>
-#include <QPainter>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QRectF>
 #include <cstddef>
 #include <vector>
@@ -55,8 +55,7 @@ QPageLayout SheetLayout(const print::SheetFormat& format);
 
 // The unprintable offsets of a device whose painter starts at `printable`
 // inside `paper` (both in device pixels).
-print::DeviceOffsets OffsetsOf(const QRectF& paper, const QRectF& printable, int dpi_x,
-                               int dpi_y);
+print::DeviceOffsets OffsetsOf(const QRectF& paper, const QRectF& printable, int dpi_x, int dpi_y);
 
 // Paints `sheets` (indices into the document) onto `device`, one page each:
 // the painter must be active on the device; before every sheet after the

@@ -126,18 +126,17 @@ void ShowPrintPreview(const PrintOutputs& outputs, const print::PrintDocument& d
   dialog.setWindowTitle(QStringLiteral("Seitenansicht – ") + FromCore(document.Title));
   PrintOutputs inner = outputs;
   inner.Parent = &dialog;
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                   [&document, inner](QPrinter* target) {
-                     if (!PaintsPreview(*target)) {
-                       PrintToPrinter(inner, document);
-                       return;
-                     }
-                     QPainter painter(target);
-                     std::vector<size_t> sheets(document.Sheets.size());
-                     std::iota(sheets.begin(), sheets.end(), size_t{0});
-                     print_qt::PaintSheets(document, sheets, *target, painter,
-                                           PrinterOffsets(*target));
-                   });
+  QObject::connect(
+      &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&document, inner](QPrinter* target) {
+        if (!PaintsPreview(*target)) {
+          PrintToPrinter(inner, document);
+          return;
+        }
+        QPainter painter(target);
+        std::vector<size_t> sheets(document.Sheets.size());
+        std::iota(sheets.begin(), sheets.end(), size_t{0});
+        print_qt::PaintSheets(document, sheets, *target, painter, PrinterOffsets(*target));
+      });
   if (auto* bar = dialog.findChild<QToolBar*>()) {
     bar->addSeparator();
     QAction* pdf = bar->addAction(kSavePdfCaption);

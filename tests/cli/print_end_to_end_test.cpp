@@ -112,9 +112,9 @@ class CliPrint : public ::testing::Test {
 
   // The student of a rules case in slot 0 of data/K.TLK.
   void Student(const std::string& name) {
-    const CliRun load = RunCli({"--program-dir", program_.string(), "load",
-                                (fs::path(TOLKA_CASES_DIR) / name / "input.json").string(),
-                                File().string()});
+    const CliRun load =
+        RunCli({"--program-dir", program_.string(), "load",
+                (fs::path(TOLKA_CASES_DIR) / name / "input.json").string(), File().string()});
     ASSERT_EQ(load.ExitCode, 0) << load.Err;
   }
 
@@ -130,8 +130,13 @@ class CliPrint : public ::testing::Test {
 
   // Keeps a copy for looking at the pages (TOLKA_KEEP_PDF=DIR).
   void Keep(const std::string& name) {
-    if (const char* keep = std::getenv("TOLKA_KEEP_PDF"))
+    if (const char* keep = std::getenv("TOLKA_KEEP_PDF")) {
       fs::copy_file(Pdf(), fs::path(keep) / name, fs::copy_options::overwrite_existing);
+      // The program and data directories too, to run the command again.
+      const fs::path dirs = fs::path(keep) / (name + ".dirs");
+      fs::remove_all(dirs);
+      fs::copy(dir_.path(), dirs, fs::copy_options::recursive);
+    }
   }
 
   fs::path File() const { return data_ / "K.TLK"; }
@@ -225,10 +230,10 @@ TEST_F(CliPrint, FhrCertificatePrintsTwoPagesWithTheSumsOfThePair) {
   EXPECT_TRUE(pdf.Has("Bescheinigung", 1));
   EXPECT_TRUE(pdf.Has("1.", 1));
   EXPECT_TRUE(pdf.Has("2.", 1));
-  EXPECT_TRUE(pdf.Has("1,4", 1));    // the grade of semesters 1 + 2
-  EXPECT_TRUE(pdf.Has("158", 2));    // basic-course sum
-  EXPECT_TRUE(pdf.Has("84", 2));     // advanced-course sum
-  EXPECT_TRUE(pdf.Has("242", 2));    // total
+  EXPECT_TRUE(pdf.Has("1,4", 1));  // the grade of semesters 1 + 2
+  EXPECT_TRUE(pdf.Has("158", 2));  // basic-course sum
+  EXPECT_TRUE(pdf.Has("84", 2));   // advanced-course sum
+  EXPECT_TRUE(pdf.Has("242", 2));  // total
   EXPECT_TRUE(pdf.Has("Mathematik", 2));
 }
 
@@ -321,8 +326,8 @@ TEST_F(CliPrint, UnknownDocumentSlotOrMissingPdfOptionEndWithOne) {
   EXPECT_EQ(document.ExitCode, 1);
   EXPECT_NE(document.Err.find("abitur-certificate"), std::string::npos);
   EXPECT_EQ(Print("abitur-certificate", "36").ExitCode, 1);
-  const CliRun no_pdf = RunCli({"--program-dir", program_.string(), "print", File().string(), "0",
-                                "abitur-certificate"});
+  const CliRun no_pdf = RunCli(
+      {"--program-dir", program_.string(), "print", File().string(), "0", "abitur-certificate"});
   EXPECT_EQ(no_pdf.ExitCode, 1);
   EXPECT_NE(no_pdf.Err.find("--pdf"), std::string::npos);
   EXPECT_FALSE(fs::exists(Pdf()));

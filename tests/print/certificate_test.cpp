@@ -1,13 +1,14 @@
 // The certificates on the recording canvas: table names, sheets and their
 // page origins, the entry maps and the computed fields; and the command
 // with its stops and questions.
+#include "print/certificate.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "print/certificate.h"
 #include "print/certificate_command.h"
 #include "print/recording_canvas.h"
 #include "rules/pipeline_students.h"
@@ -268,9 +269,11 @@ class CourseTable : public Certificate {
     table[25] = {120, 0, 21, 2, 1};
     table[26] = {380, 0, 21, 2, 1};
     table[27] = {815, 0, 22, 2, 1};
-    for (size_t h = 0; h < 4; ++h) table[28 + h] = {static_cast<uint16_t>(1000 + 200 * h), 0, 1, 2, 1};
+    for (size_t h = 0; h < 4; ++h)
+      table[28 + h] = {static_cast<uint16_t>(1000 + 200 * h), 0, 1, 2, 1};
     table[31].print = 0;  // semester 4: credited points are not marked
-    for (uint16_t r = 10; r <= 42; ++r) table[24 + r] = {0, static_cast<uint16_t>(10 * r), 21, 1, 1};
+    for (uint16_t r = 10; r <= 42; ++r)
+      table[24 + r] = {0, static_cast<uint16_t>(10 * r), 21, 1, 1};
   }
   std::vector<std::string> RowTexts(int r) { return Row(Draw(2), 10 * r + 150); }
 };
@@ -337,7 +340,8 @@ class ExamTable : public Certificate {
     table[71] = {450, 0, 21, 3, 1};
     table[72] = {1100, 0, 21, 3, 1};
     table[73] = {1500, 0, 21, 3, 1};
-    for (uint16_t k = 0; k < 4; ++k) table[74 + k] = {0, static_cast<uint16_t>(100 * (k + 1)), 0, 3, 1};
+    for (uint16_t k = 0; k < 4; ++k)
+      table[74 + k] = {0, static_cast<uint16_t>(100 * (k + 1)), 0, 3, 1};
     table[78] = {0, 500, 0, 3, 1};
   }
 };
@@ -349,7 +353,7 @@ TEST_F(ExamTable, OrderPointsAndTheOralSubjectInPlaceFour) {
   EXPECT_EQ(Row(canvas, 450), (std::vector<std::string>{"Deutsch", "-10-"}));
   EXPECT_EQ(Row(canvas, 550), (std::vector<std::string>{"Geschichte", "-09-"}));
   EXPECT_EQ(canvas.FindText("-09-")->X, 1500 + 150);  // the oral column
-  EXPECT_TRUE(Row(canvas, 650).empty());             // no special work
+  EXPECT_TRUE(Row(canvas, 650).empty());              // no special work
 }
 
 TEST_F(ExamTable, NoMarkLeavesTheFieldBlankAndPublisherFourFillsPlaceFour) {
@@ -484,9 +488,8 @@ TEST_F(CertificateCommandTest, ConfirmedAbiturCertificateFromATemplate) {
   EXPECT_TRUE(run.TemplateWritten);
   EXPECT_TRUE(fs::exists(dirs.Data / "1ORG_ABS.FST"));
   ASSERT_EQ(run.Document.Sheets.size(), 4u);
-  EXPECT_EQ(run.Document.Sheets[1].Prompt,
-            std::string("Druck auf Formular: ") + TemplateTitle() +
-                "\r für: Anna Muster\r ##   Seite(n) 2 von 4   ##");
+  EXPECT_EQ(run.Document.Sheets[1].Prompt, std::string("Druck auf Formular: ") + TemplateTitle() +
+                                               "\r für: Anna Muster\r ##   Seite(n) 2 von 4   ##");
   // Nothing went back into the record.
   const core::StudentRecord clean = CleanStudent(catalogue);
   for (size_t row = 0; row < core::kCourseRowCount; ++row)

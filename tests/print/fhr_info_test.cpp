@@ -1,9 +1,10 @@
 // FHRINFO.DAT: the byte layout, the size check and the atomic save.
+#include "print/fhr_info.h"
+
 #include <gtest/gtest.h>
 
 #include "core/byte_fields.h"
 #include "core/file_io.h"
-#include "print/fhr_info.h"
 #include "support/temp_dir.h"
 
 namespace tolka::print {

@@ -1,13 +1,14 @@
 // Print control tables: the reading rules, damaged files, the template and
 // where a table is looked for.
+#include "print/format_table.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/io_error.h"
-#include "print/format_table.h"
 #include "support/temp_dir.h"
 
 namespace tolka::print {
@@ -36,7 +37,9 @@ TEST(ParseFormatTable, ReadsTheTitleAndAllEntries) {
 
 TEST(ParseFormatTable, CommentsBlanksAndSixteenBitValues) {
   std::string text = "Titel mit Umlaut: Prüfung\r\nirgendwas\r\n";
-  text += "  0   Eintrag null\r\n\r\n   \r\n1250 \tx-Wert mit Kommentar\r\n65536\r\n-1\r\n70000\r\n1\r\n";
+  text +=
+      "  0   Eintrag null\r\n\r\n   \r\n1250 \tx-Wert mit "
+      "Kommentar\r\n65536\r\n-1\r\n70000\r\n1\r\n";
   text += "beliebiger Trenner 12 34\r\n";
   const ParsedFormatTable parsed = ParseFormatTable(text, "T");
   EXPECT_EQ(parsed.Table.Title, "Titel mit Umlaut: Prüfung");
@@ -96,8 +99,9 @@ TEST(FormatTableTemplate, TheListedEntries) {
   EXPECT_EQ(t[99], (FormatEntry{1250, 2650, 30, 1, 1}));
   EXPECT_EQ(t[100], FormatEntry{});
   const std::string text = FormatTableText(t);
-  const std::string start = std::string(TemplateTitle()) +
-                            "\r\n=============\r\n0\r\n600\r\n0\r\n10\r\n1\r\n1\r\n- - - - -\r\n1\r\n";
+  const std::string start =
+      std::string(TemplateTitle()) +
+      "\r\n=============\r\n0\r\n600\r\n0\r\n10\r\n1\r\n1\r\n- - - - -\r\n1\r\n";
   EXPECT_EQ(text.rfind(start, 0), 0u);
 }
 

@@ -1,10 +1,11 @@
 // The page model: print fonts, page origins, the primitives' positions and
 // visibility, lines and frames, and WrapText.
+#include "print/print_primitives.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "print/print_primitives.h"
 #include "print/recording_canvas.h"
 
 namespace tolka::print {
@@ -16,8 +17,10 @@ TEST(PrintFonts, FacesStylesAndBothHeights) {
   EXPECT_EQ(PrintFontFor(1, false), (PrintFont{1, FontFace::CourierNew, false, false, false, 40}));
   EXPECT_EQ(PrintFontFor(8, true), (PrintFont{8, FontFace::CourierNew, true, true, true, 40}));
   EXPECT_EQ(PrintFontFor(9, true).Height, 71);  // one of the few that grow
-  EXPECT_EQ(PrintFontFor(13, true), (PrintFont{13, FontFace::TimesNewRoman, false, true, false, 34}));
-  EXPECT_EQ(PrintFontFor(20, false), (PrintFont{20, FontFace::TimesNewRoman, true, false, false, 70}));
+  EXPECT_EQ(PrintFontFor(13, true),
+            (PrintFont{13, FontFace::TimesNewRoman, false, true, false, 34}));
+  EXPECT_EQ(PrintFontFor(20, false),
+            (PrintFont{20, FontFace::TimesNewRoman, true, false, false, 70}));
   EXPECT_EQ(PrintFontFor(20, true).Height, 62);
   EXPECT_EQ(PrintFontFor(26, false), (PrintFont{26, FontFace::Arial, true, false, true, 40}));
   EXPECT_EQ(PrintFontFor(29, true).Height, 26);

@@ -18,10 +18,9 @@ FhrInfoDialog::FhrInfoDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("zusätzlich notwendige Informationen"));
   setModal(true);
 
-  auto* intro = new QLabel(
-      QStringLiteral("Für die Bescheinigung über den schulischen Teil der\n"
-                     "Fachhochschulreife werden zusätzlich benötigt:"),
-      this);
+  auto* intro = new QLabel(QStringLiteral("Für die Bescheinigung über den schulischen Teil der\n"
+                                          "Fachhochschulreife werden zusätzlich benötigt:"),
+                           this);
 
   auto* group = new QGroupBox(QStringLiteral("Schultyp"), this);
   auto* group_layout = new QVBoxLayout(group);
