@@ -353,7 +353,7 @@ void FhrPage1(Form& f, const CertificateData& d, const Geometry& g) {
   // The school types in a fixed-pitch face, so that the long filler of
   // entry 8 strikes out the one that does not apply.
   f.Text(m + 100, 1550, 22, "hat in der gymnasialen Oberstufe des");
-  f.Text(m + 900, 1550, 2, "Gymnasium/der Gesamtschule");
+  f.Text(m + 820, 1550, 2, "Gymnasium/der Gesamtschule");
   f.HLine(m + 100, g.Width - m - 100, 1652, 1);
   f.Paragraph(m + 100, 1750, 21,
               "im _____ und _____ Kurshalbjahr die Voraussetzungen für die Zuerkennung des "

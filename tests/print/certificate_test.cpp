@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "print/certificate_command.h"
+#include "print/certificate_forms.h"
 #include "print/recording_canvas.h"
 #include "rules/pipeline_students.h"
 #include "rules/work_area.h"
@@ -422,7 +423,7 @@ TEST_F(Certificate, FhrPageNamesThePairAndListsTheCreditedCourses) {
   data->Info.SchoolSubject = "Gymnasium am See (allgemein)";
   table[11] = {262, 1745, 21, 1, 1};
   table[12] = {440, 1745, 21, 1, 1};
-  table[8] = {1000, 1550, 2, 1, 1};
+  table[8] = {920, 1550, 2, 1, 1};
   table[9] = {900, 1640, 22, 1, 1};
   table[80] = {0, 530, 21, 2, 1};
   table[81] = {120, 0, 21, 2, 1};
@@ -443,6 +444,50 @@ TEST_F(Certificate, FhrPageNamesThePairAndListsTheCreditedCourses) {
   // Advanced courses, semesters 2 and 3, credited in the clean student.
   EXPECT_EQ(Row(page2, 530 + 150), (std::vector<std::string>{"Englisch", "2", "09", "11"}));
   EXPECT_EQ(Row(page2, 585 + 150), (std::vector<std::string>{"Mathematik", "2", "12", "10"}));
+}
+
+TEST_F(Certificate, TheBuiltInFormOnlyOnBlankPaper) {
+  data->Print.PrintMode = 1;
+  EXPECT_TRUE(Draw(1).Primitives().empty());
+  data->Print.PrintMode = 3;
+  const RecordingCanvas canvas = Draw(1);
+  ASSERT_NE(canvas.FindText("ZEUGNIS"), nullptr);
+  EXPECT_EQ(canvas.FindText("ZEUGNIS")->Align, TextAlign::Centre);
+  EXPECT_EQ(canvas.FindText("ZEUGNIS")->X, 150 + 900);  // the middle of the 1800 frame
+  EXPECT_EQ(canvas.FindText("ZEUGNIS")->Font.Number, 20);
+  // The double frame: 2970 - 2 x 150 = 2670 high.
+  const RecordedPrimitive& frame = canvas.Primitives()[0];
+  EXPECT_EQ(frame.What, Kind::Rectangle);
+  EXPECT_EQ(frame.X2, 150 + 1800);
+  EXPECT_EQ(frame.Y2, 150 + 2670);
+  EXPECT_EQ(canvas.Primitives()[1].X, 160);
+  // The fourth paragraph keeps to two lines of at most 98 characters.
+  std::vector<RecordedPrimitive> paragraph;
+  for (const auto& p : canvas.Texts()) {
+    if (p.Y >= 150 + 2670 - 570 + 480 && p.X == 150 + 250) paragraph.push_back(p);
+  }
+  ASSERT_EQ(paragraph.size(), 1u);  // "Die "Verordnung ..." fits one line
+  EXPECT_LE(paragraph[0].Text.size(), 98u);
+  // Publisher 1: a 1700 frame with a 50 margin.
+  data->General.Publisher = 1;
+  EXPECT_EQ(Draw(1).FindText("ZEUGNIS")->X, 150 + 850);
+  EXPECT_EQ(FormFrameHeight(100), 2750);
+  EXPECT_EQ(FormFrameHeight(400), 2600);
+}
+
+TEST_F(Certificate, TheSchoolNameOptionsOnlyWithoutASchoolName) {
+  data->Print.PrintMode = 3;
+  data->Print.NoSchoolName = 1;
+  data->Print.NoCertificateName = 1;
+  table[200] = {900, 240, 19, 1, 1};
+  data->School.SchoolName = "Gymnasium am See";
+  RecordingCanvas canvas = Draw(1);
+  EXPECT_NE(canvas.FindText("Gymnasium am See"), nullptr);
+  EXPECT_NE(canvas.FindText("Sundland"), nullptr);
+  data->School.SchoolName.clear();
+  canvas = Draw(1);
+  EXPECT_EQ(canvas.FindText("Sundland"), nullptr);
+  EXPECT_EQ(canvas.FindText("Name der Schule, Schulort"), nullptr);
 }
 
 // --- The command ---
