@@ -12,9 +12,12 @@ namespace tolka::print_qt {
 
 namespace {
 
-// Text is laid out in sixteenths of the page unit, so that font sizes and
-// letter spacing are not rounded to whole tenths of a millimetre.
+// The painter's unit is a sixteenth of the page unit (a tenth of a
+// millimetre), so that font sizes and letter spacing are not rounded to
+// whole tenths; one transform per sheet, none per text.
 constexpr double kTextScale = 16.0;
+
+QPointF At(double x, double y) { return QPointF(x * kTextScale, y * kTextScale); }
 
 QString FromCp1252(const std::string& text) {
   return QString::fromStdString(core::Cp1252ToUtf8(text));
@@ -65,7 +68,8 @@ PainterCanvas::PainterCanvas(QPainter& painter, print::DeviceOffsets offsets)
       offsets_(offsets),
       font_(QtFont(print::PrintFontFor(0, false), kTextScale)) {
   painter_.resetTransform();
-  painter_.scale(offsets.DpiX / 254.0, offsets.DpiY / 254.0);
+  painter_.scale(offsets.DpiX / 254.0 / kTextScale, offsets.DpiY / 254.0 / kTextScale);
+  painter_.setPen(QPen(Qt::black));
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
 }
@@ -84,15 +88,11 @@ void PainterCanvas::Text(int x, int y, const std::string& text) {
   if (text.empty()) return;
   const QString q = FromCp1252(text);
   const QFontMetricsF metrics(font_);
-  double left = x;
-  if (align_ == print::TextAlign::Centre) left -= metrics.horizontalAdvance(q) / kTextScale / 2.0;
-  painter_.save();
-  painter_.translate(left, y);
-  painter_.scale(1.0 / kTextScale, 1.0 / kTextScale);
+  double left = x * kTextScale;
+  if (align_ == print::TextAlign::Centre) left -= metrics.horizontalAdvance(q) / 2.0;
   painter_.setFont(font_);
-  painter_.setPen(QPen(Qt::black));
-  painter_.drawText(QPointF(0, -metrics.descent()), q);
-  painter_.restore();
+  if (painter_.pen() != QPen(Qt::black)) painter_.setPen(QPen(Qt::black));
+  painter_.drawText(QPointF(left, y * kTextScale - metrics.descent()), q);
 }
 
 void PainterCanvas::RotatedText(int x, int y, int angle, const print::PrintFont& font,
@@ -101,10 +101,9 @@ void PainterCanvas::RotatedText(int x, int y, int angle, const print::PrintFont&
   const QFont q = QtFont(font, kTextScale);
   const QFontMetricsF metrics(q);
   painter_.save();
-  painter_.translate(x, y);
+  painter_.translate(At(x, y));
   // Counter-clockwise on paper is a negative angle with y downwards.
   painter_.rotate(-angle);
-  painter_.scale(1.0 / kTextScale, 1.0 / kTextScale);
   painter_.setFont(q);
   painter_.setPen(QPen(Qt::black));
   painter_.drawText(QPointF(0, -metrics.descent()), FromCp1252(text));
@@ -113,20 +112,20 @@ void PainterCanvas::RotatedText(int x, int y, int angle, const print::PrintFont&
 
 void PainterCanvas::Line(int x1, int y1, int x2, int y2, int pen) {
   QPen p(Qt::black);
-  p.setWidthF(pen);  // 0: a cosmetic hairline
+  p.setWidthF(pen * kTextScale);  // 0: a cosmetic hairline
   p.setCapStyle(Qt::FlatCap);
   painter_.setPen(p);
   painter_.setBrush(Qt::NoBrush);
-  painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  painter_.drawLine(At(x1, y1), At(x2, y2));
 }
 
 void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2, int pen, bool fill) {
   QPen p(Qt::black);
-  p.setWidthF(pen);
+  p.setWidthF(pen * kTextScale);
   p.setJoinStyle(Qt::MiterJoin);
   painter_.setPen(p);
   painter_.setBrush(fill ? QBrush(QColor(255, 255, 0)) : QBrush(Qt::NoBrush));
-  painter_.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+  painter_.drawRect(QRectF(At(x1, y1), At(x2, y2)).normalized());
   painter_.setBrush(Qt::NoBrush);
 }
 
