@@ -54,6 +54,8 @@ size_t SlotNumber(const std::string& text) {
   return std::stoul(text);
 }
 
+// The documents the tool prints; the report sheets join this list with
+// their own names and builders.
 print::CertificateCommand Document(const std::string& name) {
   if (const auto command = print::CertificateCommandNamed(name)) return *command;
   std::string known;

@@ -21,12 +21,18 @@ int Clamp(int64_t value) {
 int LineWidth(int style) { return style == 2 || style == 3 ? style : 1; }
 
 int FrameWidth(int style) {
-  switch (style % 10) {
+  switch (style) {
     case 0:
+    case 10:
+    case 20:
       return 0;
     case 2:
+    case 12:
+    case 22:
       return 2;
     case 3:
+    case 13:
+    case 23:
       return 3;
     default:
       return 1;

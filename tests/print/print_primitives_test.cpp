@@ -162,8 +162,11 @@ TEST(Frames, PenFillAndDoubleFrame) {
   p.printer.DrawFrame(0, 0, 10, 10, 0, 0, 20);
   p.printer.DrawFrame(0, 0, 10, 10, 0, 0, 10);
   p.printer.DrawFrame(0, 0, 10, 10, 0, 0, 5);
+  p.printer.DrawFrame(0, 0, 10, 10, 0, 0, 32);  // not a listed style: 1, filled
   const auto& prims = p.canvas.Primitives();
-  ASSERT_EQ(prims.size(), 5u);
+  ASSERT_EQ(prims.size(), 6u);
+  EXPECT_EQ(prims[5].Pen, 1);
+  EXPECT_TRUE(prims[5].Fill);
   EXPECT_EQ(prims[0].Pen, 2);
   EXPECT_EQ(prims[1].X, 160);  // the inner frame, 10 inside
   EXPECT_EQ(prims[1].Y2, 2740);
