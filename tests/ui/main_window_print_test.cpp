@@ -126,8 +126,8 @@ TEST_F(MainWindowPrintTest, DirectPrintingAsksBeforeEachSheetAndPrintsTheConfirm
 }
 
 TEST_F(MainWindowPrintTest, ThePreviewShowsEverySheetAndSavesAPdf) {
+  fs::copy_file(fs::path(TOLKA_EXAMPLE_TABLES_DIR) / "TLK_ABS.FST", temp_ / "0TLK_ABS.FST");
   ui_.ExpectAsk(core::Icon::Confirmation, "Abitur-Zeugnisdruck", core::Answer::Yes)
-      .ExpectAsk(core::Icon::Information, "0TLK_ABS.FST")
       .ExpectSaveDialog(temp_ / "Muster.pdf");
   int pages = -1;
   bool save_found = false;
@@ -148,6 +148,18 @@ TEST_F(MainWindowPrintTest, ThePreviewShowsEverySheetAndSavesAPdf) {
   EXPECT_EQ(pages, 4);
   EXPECT_TRUE(save_found);
   EXPECT_EQ(PdfPages(temp_ / "Muster.pdf"), 4);
+  // The saved file holds the form and the fields as text.
+  const fs::path text = temp_ / "Muster.txt";
+  ASSERT_EQ(
+      std::system(
+          ("pdftotext '" + (temp_ / "Muster.pdf").string() + "' '" + text.string() + "'").c_str()),
+      0);
+  std::ifstream in(text);
+  std::stringstream words;
+  words << in.rdbuf();
+  EXPECT_NE(words.str().find("ZEUGNIS"), std::string::npos);
+  EXPECT_NE(words.str().find("Anna Muster"), std::string::npos);
+  EXPECT_NE(words.str().find("-12-"), std::string::npos);
   if (const char* keep = std::getenv("TOLKA_KEEP_PDF"))
     fs::copy_file(temp_ / "Muster.pdf", fs::path(keep) / "preview-saved.pdf",
                   fs::copy_options::overwrite_existing);
