@@ -11,7 +11,7 @@ namespace tolka::cli {
 
 namespace {
 
-enum class Option { ProgramDir, Password, Variant, Write, Append, Config, Slot };
+enum class Option { ProgramDir, Password, Variant, Write, Append, Config, Slot, Pdf };
 
 struct CommandInfo {
   const char* Name;
@@ -21,8 +21,8 @@ struct CommandInfo {
   std::vector<Option> Options;
 };
 
-const std::array<CommandInfo, 8>& Commands() {
-  static const std::array<CommandInfo, 8> commands = {{
+const std::array<CommandInfo, 9>& Commands() {
+  static const std::array<CommandInfo, 9> commands = {{
       {"new", Command::New, "DATEI.TLK", 1, {Option::ProgramDir, Option::Password}},
       {"dump",
        Command::Dump,
@@ -51,6 +51,11 @@ const std::array<CommandInfo, 8>& Commands() {
        "DATEI.TLK EINGABE.TXT",
        2,
        {Option::ProgramDir, Option::Password, Option::Config, Option::Slot}},
+      {"print",
+       Command::Print,
+       "DATEI.TLK SLOT DOKUMENT",
+       3,
+       {Option::ProgramDir, Option::Password, Option::Variant, Option::Pdf}},
   }};
   return commands;
 }
@@ -63,6 +68,7 @@ std::optional<Option> OptionNamed(const std::string& name) {
   if (name == "--append") return Option::Append;
   if (name == "--config") return Option::Config;
   if (name == "--slot") return Option::Slot;
+  if (name == "--pdf") return Option::Pdf;
   return std::nullopt;
 }
 
@@ -171,6 +177,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       case Option::Slot:
         line.Slot = option.Value;
         break;
+      case Option::Pdf:
+        line.Pdf = std::filesystem::path(option.Value);
+        break;
     }
   }
   return line;
@@ -233,6 +242,15 @@ std::string UsageText() {
          "      sonst der eingebauten. Alles oder nichts: bei einem Fehler in der\r"
          "      Eingabe bleibt die Datendatei unverändert; überschriebene Plätze werden\r"
          "      auf der Standardfehlerausgabe genannt.\r"
+         "  print DATEI.TLK SLOT DOKUMENT --pdf AUSGABE.pdf [--password P]\r"
+         "        [--variant neu|alt]\r"
+         "      druckt ein Zeugnis des Schülers auf Platz SLOT als PDF-Datei, mit\r"
+         "      denselben Prüfungen, Einstellungen und Steuerdateien wie das\r"
+         "      Menü \"Drucken\" (Steuerdateien im Verzeichnis der Datendatei, dann\r"
+         "      im Programmverzeichnis); jede Rückfrage wird mit OK beantwortet.\r"
+         "      DOKUMENT: abitur-certificate, fhr-certificate-1, fhr-certificate-2,\r"
+         "      fhr-certificate-3. Blockieren Prüfungsergebnisse den Druck, werden\r"
+         "      sie als JSON (wie bei run) ausgegeben (Rückgabewert 1).\r"
          "  school-passwords\r"
          "      zeigt die Passwörter für die Abitur- und die Fächereinstellungen, die\r"
          "      aus den Schuldaten (SCHULE.INI) abgeleitet werden.\r"
@@ -248,6 +266,7 @@ std::string UsageText() {
          "  --append            export-all, export-results: an AUSGABE.TXT anhängen\r"
          "  --config DATEI      import: Spaltenzuordnung (IMPORT.CFG) aus DATEI\r"
          "  --slot N            import: erster Platz (0..34, Vorgabe 0)\r"
+         "  --pdf DATEI         print: die PDF-Datei (wird erst am Ende ersetzt)\r"
          "  --help              diese Hilfe\r"
          "\r"
          "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler (Meldung auf der\r"

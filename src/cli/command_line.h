@@ -16,7 +16,17 @@
 
 namespace tolka::cli {
 
-enum class Command { New, Dump, Load, SchoolPasswords, Run, ExportAll, ExportResults, Import };
+enum class Command {
+  New,
+  Dump,
+  Load,
+  SchoolPasswords,
+  Run,
+  ExportAll,
+  ExportResults,
+  Import,
+  Print
+};
 
 struct CommandLine {
   bool Help = false;
@@ -33,6 +43,7 @@ struct CommandLine {
   // as typed; checked by the command).
   std::optional<std::filesystem::path> Config;
   std::optional<std::string> Slot;
+  std::optional<std::filesystem::path> Pdf;  // print: the PDF file to write ("--pdf")
 };
 
 // `args` are the arguments after the program name. Throws UserError for an

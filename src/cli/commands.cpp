@@ -11,6 +11,7 @@
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
 #include "cli/exchange_command.h"
+#include "cli/print_command.h"
 #include "cli/record_json.h"
 #include "cli/run_command.h"
 #include "cli/terminal_text.h"
@@ -26,7 +27,6 @@ namespace tolka::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // The settings that make every save ask for a data password.
 constexpr const char* kPasswordDemanded =
@@ -236,6 +236,9 @@ void RunCommand(const CommandLine& line, const fs::path& executable_dir, std::FI
       return;
     case Command::Import:
       ImportCommand(line, executable_dir, out, messages);
+      return;
+    case Command::Print:
+      PrintCommand(line, executable_dir, out, messages);
       return;
   }
 }

@@ -66,6 +66,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreateMenus();
   CreateEditMenu();
   CreateRulesMenu();
+  CreatePrintMenu();
   CreateToolsMenu();
   AddExchangeMenuItems();
   CreateToolBar();

@@ -23,12 +23,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPrinter>
 #include <cstddef>
 #include <functional>
 #include <memory>
 
 #include "app/app_state.h"
 #include "core/interaction.h"
+#include "print/certificate_command.h"
+#include "print/print_document.h"
 #include "rules/pipelines.h"
 
 class QAction;
@@ -142,6 +145,21 @@ class MainWindow : public QMainWindow {
   // Called once by the constructor: puts the three items, then a separator,
   // at the top of "Werkzeuge".
   void AddExchangeMenuItems();
+  // --- Printing (main_window_print.cpp) ---
+  // The menu "Drucken": "schulischer Teil der Fachhochschulreife" with its
+  // three pairs and "Abiturzeugnis"; each runs the certificate command on
+  // the current student and sends the sheets to OutputDocument.
+  void PrintCertificate(print::CertificateCommand command);
+  // The print preview when "Seitenansicht vor dem Druck" is on, else the
+  // printer directly (sheet prompts, one job per sheet).
+  void OutputDocument(const print::PrintDocument& document);
+  // The printer the user chose; it holds for later jobs.
+  QPrinter& Printer();
+  // "Seitenansicht vor dem Druck": a program setting outside the binary
+  // settings files (QSettings), on by default.
+  bool PreviewBeforePrinting() const;
+  void SetPreviewBeforePrinting(bool on);
+  QMenu* PrintMenu() const { return print_menu_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -186,6 +204,11 @@ class MainWindow : public QMainWindow {
   // "automatisches Setzen von Kursanrechnungen" of "B&earbeiten".
   void CreateRulesMenu();
   void AddCreditingMenu(QMenu* edit);
+
+  // Printing: the menu "Drucken" and the chosen printer.
+  void CreatePrintMenu();
+  QMenu* print_menu_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
 
   app::AppState& state_;
   std::unique_ptr<QtInteraction> own_interaction_;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include "ui/translations.h"
@@ -10,12 +12,16 @@
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  // QSettings of the program (recent files, window geometry, last folder)
-  // go to a test location, never into the user's own.
+  // QSettings of the program (recent files, window geometry, last folder,
+  // "Seitenansicht vor dem Druck") go to a test location, never into the
+  // user's own, and one of each test process: ctest runs them side by side.
   QStandardPaths::setTestModeEnabled(true);
   QApplication::setOrganizationName(QStringLiteral("Tolka-Test"));
-  QApplication::setApplicationName(QStringLiteral("Tolka-Test"));
+  QApplication::setApplicationName(
+      QStringLiteral("Tolka-Test-%1").arg(QCoreApplication::applicationPid()));
   tolka::ui::InstallGermanTranslations(application);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  QFile::remove(QSettings().fileName());
+  return result;
 }

@@ -1,0 +1,116 @@
+// The printing of the main window: the menu "Drucken" with the certificate
+// commands and the check item "Seitenansicht vor dem Druck", the printer the
+// user chose, and the way every print command's sheets leave the program
+// (print preview, printer, PDF).
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "core/io_error.h"
+#include "print/certificate_command.h"
+#include "ui/dialogs/fhr_info_dialog.h"
+#include "ui/main_window.h"
+#include "ui/print_output.h"
+#include "ui/rules_commands.h"
+
+namespace tolka::ui {
+
+namespace {
+
+const QString kPreviewKey = QStringLiteral("Drucken/SeitenansichtVorDemDruck");
+
+QSettings ProgramSettings() { return QSettings(QStringLiteral("Tolka"), QStringLiteral("Tolka")); }
+
+}  // namespace
+
+void MainWindow::CreatePrintMenu() {
+  QMenu* menu = menuBar()->addMenu(QStringLiteral("Drucken"));
+  menu->setObjectName(QStringLiteral("Drucken1"));
+  print_menu_ = menu;
+  const auto add = [this](QMenu* into, const char* name, const QString& caption,
+                          print::CertificateCommand command) {
+    QAction* action = into->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, command]() { PrintCertificate(command); });
+  };
+  QMenu* fhr = menu->addMenu(QStringLiteral("schulischer Teil der Fachhochschulreife"));
+  fhr->setObjectName(QStringLiteral("schulischerTeilderFachhochschulreife2"));
+  add(fhr, "N1und2Semester1", QStringLiteral("1. und 2. Semester"),
+      print::CertificateCommand::Fhr12);
+  add(fhr, "N2und3Semester1", QStringLiteral("2. und 3. Semester"),
+      print::CertificateCommand::Fhr23);
+  add(fhr, "N3und4Semester1", QStringLiteral("3. und 4. Semester"),
+      print::CertificateCommand::Fhr34);
+  add(menu, "Abiturzeugnis1", QStringLiteral("Abiturzeugnis"), print::CertificateCommand::Abitur);
+  menu->addSeparator();
+  QAction* preview = menu->addAction(QStringLiteral("Seitenansicht vor dem Druck"));
+  preview->setObjectName(QStringLiteral("SeitenansichtvordemDruck1"));
+  preview->setCheckable(true);
+  preview->setChecked(PreviewBeforePrinting());
+  connect(preview, &QAction::toggled, this, [this](bool on) { SetPreviewBeforePrinting(on); });
+}
+
+bool MainWindow::PreviewBeforePrinting() const {
+  return ProgramSettings().value(kPreviewKey, true).toBool();
+}
+
+void MainWindow::SetPreviewBeforePrinting(bool on) {
+  ProgramSettings().setValue(kPreviewKey, on);
+  if (print_menu_ != nullptr) {
+    if (auto* item = print_menu_->findChild<QAction*>(QStringLiteral("SeitenansichtvordemDruck1")))
+      item->setChecked(on);
+  }
+}
+
+QPrinter& MainWindow::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+void MainWindow::PrintCertificate(print::CertificateCommand command) {
+  const size_t index = static_cast<size_t>(current_student_);
+  const print::CertificateSources sources{state_.Catalogue, state_.Exam,   state_.General,
+                                          state_.Print,     state_.School, state_.Dirs};
+  print::CertificateHooks hooks;
+  hooks.ShowReport = [this, index](const rules::PipelineOutcome& outcome) {
+    ShowState();
+    ShowRulesFinish(this, state_, rules_state_, index, outcome);
+  };
+  hooks.AskFhrInfo = [this](print::FhrInfo& info) {
+    FhrInfoDialog dialog(this);
+    return dialog.Run(info);
+  };
+  print::CertificateRun run;
+  try {
+    run = print::RunCertificateCommand(sources, *interaction_, hooks, rules_state_,
+                                       state_.Data.Table, index, command);
+  } catch (const IoError& e) {
+    ShowState();
+    interaction_->Tell(core::Icon::Error, e.what());
+    return;
+  }
+  ShowState();
+  if (run.Status == print::CertificateStatus::NotAllowed) {
+    interaction_->Tell(core::Icon::Error, print::CertificateNotAllowedMessage());
+    return;
+  }
+  if (run.Status == print::CertificateStatus::Ready) OutputDocument(run.Document);
+}
+
+void MainWindow::OutputDocument(const print::PrintDocument& document) {
+  PrintOutputs outputs;
+  outputs.Parent = this;
+  outputs.Printer = &Printer();
+  outputs.Ui = interaction_;
+  outputs.PdfDirectory = state_.Dirs.Data;
+  const core::StudentRecord& student = state_.Data.Table.At(static_cast<size_t>(current_student_));
+  outputs.PdfName = student.Surname + ".pdf";
+  if (PreviewBeforePrinting()) {
+    ShowPrintPreview(outputs, document);
+  } else {
+    PrintToPrinter(outputs, document);
+  }
+}
+
+}  // namespace tolka::ui
