@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -62,6 +63,8 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreateEditMenu();
   CreateRulesMenu();
   CreateToolsMenu();
+  AddPrinterInformationItem();
+  CreateSettingsMenu();
   CreateToolBar();
   CreateStatusLine();
 
@@ -99,6 +102,7 @@ void MainWindow::CreateMenus() {
       QStringLiteral("Aktuelle Datei unter neuem Namen speichern"),
       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::FileSaveAs)
       ->setObjectName(QStringLiteral("FileSaveAs"));
+  AddPrintSetupItems(file);
   file->addSeparator();
   add(QStringLiteral("&Beenden"), QStringLiteral("Diese Anwendung beenden"),
       QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::FileExit)
@@ -133,6 +137,7 @@ void MainWindow::CreateToolBar() {
   add(QStringLiteral("Speichern"),
       ThemeIcon(QStringLiteral("document-save"), QStyle::SP_DialogSaveButton, this),
       &MainWindow::FileSave);
+  AddPrintSetupToolButton(bar);
   AddRecordToolButtons(bar);
 
   auto* spacer = new QWidget(bar);

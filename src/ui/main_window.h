@@ -29,6 +29,7 @@ class QAction;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace tolka::ui {
@@ -117,6 +118,21 @@ class MainWindow : public QMainWindow {
   // command's results here.
   rules::RulesState& RulesState() { return rules_state_; }
 
+  // --- Printer set-up and settings windows (main_window_print_setup.cpp,
+  // main_window_settings.cpp) ---
+  // "&Drucken..." (`FilePrint`): the print dialog, then only the message that
+  // points to the menu "Drucken". "D&rucker einrichten..." and the tool
+  // button "Druckereinstellungen" (`FilePrintSetup`): the printer set-up; the
+  // choice holds for every later print job. "Drucker-Informationen" in the
+  // menu "Werkzeuge" (`Druckerinformationen1Click`) and "Druckeinstellungen"
+  // in the menu "Einstellungen" (`Druckeinstellungen1Click`).
+  void FilePrint();
+  void FilePrintSetup();
+  void ShowPrinterInformation();
+  void EditPrintSettings();
+  // The printer of every print job, made at its first use.
+  QPrinter& Printer();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
@@ -156,6 +172,14 @@ class MainWindow : public QMainWindow {
   // "automatisches Setzen von Kursanrechnungen" of "B&earbeiten".
   void CreateRulesMenu();
   void AddCreditingMenu(QMenu* edit);
+
+  // Printer set-up and settings: the items of "&Datei" and "Werkzeuge", the
+  // tool button, the menu "Einstellungen".
+  void AddPrintSetupItems(QMenu* file);
+  void AddPrintSetupToolButton(QToolBar* bar);
+  void AddPrinterInformationItem();
+  void CreateSettingsMenu();
+  std::unique_ptr<QPrinter> printer_;
 
   app::AppState& state_;
   std::unique_ptr<QtInteraction> own_interaction_;

@@ -123,9 +123,9 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   QStringList titles;
   for (const QAction* action : window_->menuBar()->actions()) titles << action->text();
-  EXPECT_EQ(titles,
-            (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
-                         QStringLiteral("Prüfen und Berechnen"), QStringLiteral("Werkzeuge")}));
+  EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
+                                 QStringLiteral("Prüfen und Berechnen"),
+                                 QStringLiteral("Werkzeuge"), QStringLiteral("Einstellungen")}));
 
   const auto* edit = window_->findChild<QMenu*>(QStringLiteral("Bearbeiten1"));
   ASSERT_NE(edit, nullptr);
@@ -148,10 +148,10 @@ TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   const auto* tools = window_->findChild<QMenu*>(QStringLiteral("Werkzeuge1"));
   ASSERT_NE(tools, nullptr);
   EXPECT_EQ(Captions(tools),
-            (QStringList{QStringLiteral("Sortieren nach Namen"),
-                         QStringLiteral("Sortieren nach Kennummern"),
-                         QStringLiteral("Sortieren nach Klassen"), QStringLiteral("Schüler Suchen"),
-                         QStringLiteral("Weiter Suchen")}));
+            (QStringList{
+                QStringLiteral("Sortieren nach Namen"), QStringLiteral("Sortieren nach Kennummern"),
+                QStringLiteral("Sortieren nach Klassen"), QStringLiteral("Schüler Suchen"),
+                QStringLiteral("Weiter Suchen"), QStringLiteral("Drucker-Informationen")}));
   const auto* transfer = window_->findChild<QMenu*>(QStringLiteral("Exportieren1"));
   ASSERT_NE(transfer, nullptr);
   EXPECT_EQ(Captions(transfer), (QStringList{QStringLiteral("durch Kopieren..."),
