@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 inline constexpr const char* kReadPastEnd = "Versuch hinter dem Dateiende zu lesen";
 inline constexpr const char* kAccessDenied = "Dateizugriff verweigert";
 inline constexpr const char* kFileNotFound = "Datei nicht gefunden";
-inline constexpr const char* kWrongSize = "Datei hat falsche Größe!";
+extern const char* const kWrongSize;
 
 // "Datei nicht gefunden", "Dateizugriff verweigert" or "E/A-Fehler %d" for an
 // errno value.

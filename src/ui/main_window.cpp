@@ -65,6 +65,7 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreateToolsMenu();
   AddPrinterInformationItem();
   CreateSettingsMenu();
+  CreateHelpMenu();
   CreateToolBar();
   CreateStatusLine();
 
@@ -143,6 +144,7 @@ void MainWindow::CreateToolBar() {
   auto* spacer = new QWidget(bar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   bar->addWidget(spacer);
+  AddHelpToolButtons(bar);
   add(QStringLiteral("Beenden"),
       ThemeIcon(QStringLiteral("application-exit"), QStyle::SP_DialogCloseButton, this),
       &MainWindow::FileExit);

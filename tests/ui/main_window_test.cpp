@@ -112,6 +112,7 @@ TEST_F(MainWindowTest, ToolBarHintsAndTheModifiedBoxAtTheRightEnd) {
                                 QStringLiteral("Ausschneiden des aktuellen Schülerdatensatzes"),
                                 QStringLiteral("Kopieren des aktuellen Schülerdatensatzes"),
                                 QStringLiteral("Einfügen des Schülerdatensatzes"),
+                                QStringLiteral("Inhalt der Hilfe"), QStringLiteral("Info"),
                                 QStringLiteral("Beenden")}));
   EXPECT_EQ(bar->widgetForAction(bar->actions().last())->objectName(),
             QStringLiteral("ModifiedBox"));

@@ -24,6 +24,10 @@ PasswordChangeDialog::PasswordChangeDialog(QWidget* parent) : QDialog(parent) {
   second_ = new QLineEdit(this);
   second_->setObjectName(QStringLiteral("SecondEdit"));
   second_->setEchoMode(QLineEdit::Password);
+  // The password is stored as string[15]: a longer one would be cut on
+  // storing and never be accepted again.
+  first_->setMaxLength(15);
+  second_->setMaxLength(15);
   prompt->setBuddy(first_);
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
