@@ -50,8 +50,7 @@ void MainWindow::CreateSettingsMenu() {
   add("Schuldaten1", QStringLiteral("Schuldaten ..."), &MainWindow::EditSchoolData);
   add("Druckeinstellungen1", QStringLiteral("Druckeinstellungen"), &MainWindow::EditPrintSettings);
   add("Fchereinstellungen1", QStringLiteral("Fächereinstellungen"), &MainWindow::EditSubjects);
-  add("Abitureinstellungen1", QStringLiteral("Abitureinstellungen"),
-      &MainWindow::EditExamSettings);
+  add("Abitureinstellungen1", QStringLiteral("Abitureinstellungen"), &MainWindow::EditExamSettings);
   menu->addSeparator();
   add("exportieren1", QStringLiteral("exportieren..."), &MainWindow::ExportSettingsFiles);
   add("importieren1", QStringLiteral("importieren..."), &MainWindow::ImportSettingsFiles);
@@ -145,7 +144,8 @@ void MainWindow::EditSchoolData() {
 
 void MainWindow::EditSubjects() {
   editor_->TransferIntoRecord();
-  const auto typed = interaction_->SettingsPasswordDialog(core::SettingsPasswordKind::SubjectSettings);
+  const auto typed =
+      interaction_->SettingsPasswordDialog(core::SettingsPasswordKind::SubjectSettings);
   if (typed && settings::AcceptSubjectSettingsPassword(*typed, state_.School)) {
     if (subject_window_ == nullptr) {
       subject_window_ = new SubjectSettingsWindow(state_, *interaction_, this);

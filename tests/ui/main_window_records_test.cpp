@@ -123,9 +123,10 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   QStringList titles;
   for (const QAction* action : window_->menuBar()->actions()) titles << action->text();
-  EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
-                                 QStringLiteral("Prüfen und Berechnen"),
-                                 QStringLiteral("Werkzeuge"), QStringLiteral("Einstellungen")}));
+  EXPECT_EQ(titles,
+            (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
+                         QStringLiteral("Prüfen und Berechnen"), QStringLiteral("Werkzeuge"),
+                         QStringLiteral("Einstellungen"), QStringLiteral("&Hilfe")}));
 
   const auto* edit = window_->findChild<QMenu*>(QStringLiteral("Bearbeiten1"));
   ASSERT_NE(edit, nullptr);

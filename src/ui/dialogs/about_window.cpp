@@ -35,13 +35,13 @@ AboutWindow::AboutWindow(const core::Directories& dirs, QWidget* parent)
 }
 
 void AboutWindow::ShowAbout() {
-  text_->setText(
-      QStringLiteral("Verwaltung der gymnasialen Oberstufe: Kurswahl, Zulassung, "
-                     "Abiturergebnis und Zeugnisse.\n\n"
-                     "Version: %1\nQt-Version: %2\n\nProgrammverzeichnis: %3\n"
-                     "Einstellungsverzeichnis: %4\nListenverzeichnis: %5")
-          .arg(QLatin1String(kVersion), QLatin1String(qVersion()), PathToQString(dirs_.Program),
-               PathToQString(dirs_.Settings), PathToQString(dirs_.Lists)));
+  text_->setText(QStringLiteral("Verwaltung der gymnasialen Oberstufe: Kurswahl, Zulassung, "
+                                "Abiturergebnis und Zeugnisse.\n\n"
+                                "Version: %1\nQt-Version: %2\n\nProgrammverzeichnis: %3\n"
+                                "Einstellungsverzeichnis: %4\nListenverzeichnis: %5")
+                     .arg(QLatin1String(kVersion), QLatin1String(qVersion()),
+                          PathToQString(dirs_.Program), PathToQString(dirs_.Settings),
+                          PathToQString(dirs_.Lists)));
   show();
   raise();
   activateWindow();

@@ -30,8 +30,7 @@ constexpr std::array<Field, 6> kFields = {{
 
 }  // namespace
 
-ExamSettingsWindow::ExamSettingsWindow(app::AppState& state, core::Interaction& ui,
-                                       QWidget* parent)
+ExamSettingsWindow::ExamSettingsWindow(app::AppState& state, core::Interaction& ui, QWidget* parent)
     : QDialog(parent), state_(state), ui_(ui) {
   setObjectName(QStringLiteral("TAbiDefEinstellForm"));
   setWindowTitle(QStringLiteral("Abitureinstellungen"));
@@ -73,9 +72,9 @@ bool ExamSettingsWindow::Run() {
 
 void ExamSettingsWindow::Show(const settings::ExamSettings& exam) {
   const settings::ExamSettingsTexts t = settings::DisplayedTextsOf(exam);
-  const std::array<const std::string*, 6> texts = {&t.MinWeeklyHours, &t.MaxBasicCourses,
+  const std::array<const std::string*, 6> texts = {&t.MinWeeklyHours,     &t.MaxBasicCourses,
                                                    &t.MaxAdvancedCourses, &t.MinHoursArea1,
-                                                   &t.MinHoursArea2,  &t.MinHoursArea3};
+                                                   &t.MinHoursArea2,      &t.MinHoursArea3};
   for (size_t i = 0; i < texts.size(); ++i) fields_[i]->setText(FromCore(*texts[i]));
 }
 

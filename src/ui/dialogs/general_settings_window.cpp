@@ -47,13 +47,13 @@ GeneralSettingsWindow::GeneralSettingsWindow(app::AppState& state, core::Interac
   predecessor_ = Box(QStringLiteral("bei neuem Schüler Vorgänger als Teilvorlage nutzen"),
                      "PredecessorBox", general, general_layout);
   general_layout->addWidget(new QLabel(QStringLiteral("zentrale Verwaltung:"), general));
+  auto* central = new QVBoxLayout;
+  central->setContentsMargins(20, 0, 0, 0);
+  general_layout->addLayout(central);
   central_lists_ = Box(QStringLiteral("Projektkurs-, Klassen- u. Tutoren-Listen"),
-                       "CentralListsBox", general, general_layout);
+                       "CentralListsBox", general, central);
   central_settings_ = Box(QStringLiteral("allg., Druck-, Fächer- u. Abitur-Einstellungen"),
-                          "CentralSettingsBox", general, general_layout);
-  for (QCheckBox* indented : {central_lists_, central_settings_}) {
-    indented->setContentsMargins(16, 0, 0, 0);
-  }
+                          "CentralSettingsBox", general, central);
 
   auto* guarded = new QGroupBox(QStringLiteral("passwortgeschützte Optionen"), this);
   auto* guarded_layout = new QVBoxLayout(guarded);

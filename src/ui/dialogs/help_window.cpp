@@ -1,7 +1,6 @@
 #include "ui/dialogs/help_window.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The help pages are a resource of the static UI library: registered
 // explicitly, or the linker would drop them.
@@ -34,8 +34,8 @@ QList<HelpPage> HelpPages(const QString& dir) {
     if (!file.open(QIODevice::ReadOnly)) continue;
     QTextDocument document;
     document.setHtml(QString::fromUtf8(file.readAll()));
-    pages.push_back({name, document.metaInformation(QTextDocument::DocumentTitle),
-                     document.toPlainText()});
+    pages.push_back(
+        {name, document.metaInformation(QTextDocument::DocumentTitle), document.toPlainText()});
   }
   return pages;
 }

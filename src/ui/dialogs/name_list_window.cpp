@@ -28,8 +28,8 @@ struct Texts {
 Texts TextsOf(settings::NameListKind kind) {
   switch (kind) {
     case settings::NameListKind::ProjectCourses:
-      return {"TPKurseForm",      "Liste der Projektkurse", "neuer Kurs:",
-              "Kurs übernehmen",  "Kurs löschen",           "aktuelle Kursliste"};
+      return {"TPKurseForm",     "Liste der Projektkurse", "neuer Kurs:",
+              "Kurs übernehmen", "Kurs löschen",           "aktuelle Kursliste"};
     case settings::NameListKind::Tutors:
       return {"TTutorenForm",     "Tutorenliste der Schule", "neuer Tutor:",
               "Tutor übernehmen", "Tutor löschen",           "Tutorenliste"};
@@ -83,8 +83,7 @@ NameListWindow::NameListWindow(settings::NameListKind kind, app::AppState& state
 }
 
 bool NameListWindow::Run() {
-  const auto loaded =
-      settings::OpenNameListEditor(kind_, state_.Dirs, state_.CentralLists(), ui_);
+  const auto loaded = settings::OpenNameListEditor(kind_, state_.Dirs, state_.CentralLists(), ui_);
   if (!loaded) return false;
   entries_ = *loaded;
   entry_->clear();

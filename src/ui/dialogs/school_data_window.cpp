@@ -72,10 +72,10 @@ bool SchoolDataWindow::Run() {
 
 void SchoolDataWindow::accept() {
   settings::SchoolData school;
-  for (auto [edit, field] : {std::pair{name_, &school.SchoolName},
-                             std::pair{certificate_name_, &school.CertificateName},
-                             std::pair{short_name_, &school.ShortName},
-                             std::pair{number_, &school.SchoolNumber}, std::pair{key_, &school.SchoolKey}}) {
+  for (auto [edit, field] :
+       {std::pair{name_, &school.SchoolName}, std::pair{certificate_name_, &school.CertificateName},
+        std::pair{short_name_, &school.ShortName}, std::pair{number_, &school.SchoolNumber},
+        std::pair{key_, &school.SchoolKey}}) {
     auto text = StorableText(this, edit);
     if (!text) return;
     *field = std::move(*text);

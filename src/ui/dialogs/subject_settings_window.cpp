@@ -71,6 +71,7 @@ SubjectSettingsWindow::SubjectSettingsWindow(app::AppState& state, core::Interac
   form->addRow(QStringLiteral("Nummer"), spin_);
   name_ = AddField(form, QStringLiteral("Fachname"), "SubjectNameEdit", this);
   name_->setMaxLength(30);
+  name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 18);
   for (size_t i = 0; i < kNumberFields.size(); ++i) {
     numbers_[i] =
         AddField(form, QString::fromUtf8(kNumberFields[i].Label), kNumberFields[i].Name, this);
@@ -121,11 +122,16 @@ void SubjectSettingsWindow::Show() {
       &t.IntroPosition,       &t.SubjectArea,   &t.HoursAdvanced,   &t.HoursBasic,
       &t.CertificatePosition, &t.IntroCategory, &t.CompetenceCourse};
   for (size_t i = 0; i < numbers.size(); ++i) numbers_[i]->setText(FromCore(*numbers[i]));
-  const std::array<bool, 10> flags = {t.OneSemesterIntro,     t.AdvancedCourseAllowed,
-                                      t.IsForeignLanguage,    t.IsNaturalScience,
-                                      t.IsReligionPhilosophy, t.IsArtMusic,
-                                      t.IsGerman,             t.IsHistory,
-                                      t.IsSocialScience,      t.IsMathematics};
+  const std::array<bool, 10> flags = {t.OneSemesterIntro,
+                                      t.AdvancedCourseAllowed,
+                                      t.IsForeignLanguage,
+                                      t.IsNaturalScience,
+                                      t.IsReligionPhilosophy,
+                                      t.IsArtMusic,
+                                      t.IsGerman,
+                                      t.IsHistory,
+                                      t.IsSocialScience,
+                                      t.IsMathematics};
   for (size_t i = 0; i < flags.size(); ++i) flags_[i]->setChecked(flags[i]);
 }
 
@@ -163,8 +169,7 @@ bool SubjectSettingsWindow::TakeOver() {
     name_->selectAll();
     return false;
   }
-  const auto error =
-      settings::TakeOverCatalogueEntry(work_, static_cast<size_t>(number_), Read());
+  const auto error = settings::TakeOverCatalogueEntry(work_, static_cast<size_t>(number_), Read());
   if (!error) return true;
   ui_.Tell(core::Icon::Error, error->Message);
   QLineEdit* field = error->Field == settings::SubjectField::SubjectName
