@@ -207,7 +207,7 @@ TEST_F(PrintSetupTest, PrinterInformationListsTheDeviceValues) {
     fonts_label = w->Grid()->item(20, 0)->text();
     orientation = w->Grid()->item(5, 1)->text();
     test::SaveScreenshot(w, "printer_info_window");
-    EXPECT_EQ(w->Grid()->columnWidth(0), 200);
+    EXPECT_GE(w->Grid()->columnWidth(0), 200);
     EXPECT_EQ(w->Grid()->columnWidth(1), 251);
     Click(w, "CloseButton");
   });

@@ -391,6 +391,40 @@ TEST_F(SettingsWindowsTest, ExportWindowCopiesIntoTheChosenDirectory) {
   EXPECT_FALSE(fs::exists(target / "SCHULE.INI"));
 }
 
+TEST_F(SettingsWindowsTest, ImportWindowRefusesADamagedSetAndTakesAGoodOne) {
+  TempDir source;
+  test::WriteAll(source / "KLASSEN.KLL", {'1', '3', 'b', '\r', '\n'});
+  test::WriteAll(source / "DRKEINST.DAT", std::vector<uint8_t>(100, 0));  // wrong size
+  ui_.ExpectAsk(Icon::Error, "DRKEINST.DAT");
+  bool still_open = false;
+  WhenModal<SettingsTransferWindow>([&](SettingsTransferWindow* w) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Import der Einstellungen"));
+    Type(w, "DirectoryEdit", QString::fromStdString(source.path().string()));
+    Click(w, "OkButton");
+    still_open = w->isVisible();
+    if (still_open) w->reject();
+  });
+  Action("importieren1")->trigger();
+  EXPECT_TRUE(ui_.Done());
+  EXPECT_TRUE(still_open);
+  auto* box = window_->findChild<QComboBox*>(QStringLiteral("ClassName"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_LT(box->findText(QStringLiteral("13b")), 0);
+
+  fs::remove(source / "DRKEINST.DAT");
+  ui_.ExpectAsk(Icon::Confirmation, "KLASSEN.KLL", Answer::Yes)
+      .ExpectAsk(Icon::Information, "1 Einstellungsdateien wurden importiert");
+  WhenModal<SettingsTransferWindow>([&](SettingsTransferWindow* w) {
+    Type(w, "DirectoryEdit", QString::fromStdString(source.path().string()));
+    Click(w, "OkButton");
+    if (w->isVisible()) w->reject();
+  });
+  Action("importieren1")->trigger();
+  EXPECT_TRUE(ui_.Done());
+  // The editor's choice boxes have the imported list.
+  EXPECT_GE(box->findText(QStringLiteral("13b")), 0);
+}
+
 // --- help and about -------------------------------------------------------------
 
 TEST_F(SettingsWindowsTest, HelpShowsTheContentsAndFindsPages) {

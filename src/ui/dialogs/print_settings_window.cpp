@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/io_error.h"
+#include "ui/dialogs/settings_window_parts.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 
@@ -127,6 +128,7 @@ bool PrintSettingsWindow::Run() {
   work_ = P::OpenPrintSettings(state_.Print, state_.Dirs, state_.CentralSettings(), ui_);
   Show(P::ViewOfPrintSettings(work_));
   margins_[0]->setFocus();
+  CentreOnParent(this);
   return exec() == QDialog::Accepted;
 }
 

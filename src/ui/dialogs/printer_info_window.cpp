@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/cp1252.h"
@@ -52,7 +53,9 @@ print::PrinterDeviceValues DeviceValuesOf(QPrinter& printer) {
   const QMarginsF unprintable = layout.minimumMargins();
   v.OffsetXPx = MmToPixels(unprintable.left(), v.DpiX);
   v.OffsetYPx = MmToPixels(unprintable.top(), v.DpiY);
-  v.Colors = printer.colorCount();
+  // A device with more than 256 colours reports -1, as printer drivers do
+  // (Qt gives the largest int for a true-colour device).
+  v.Colors = printer.colorCount() > 256 ? -1 : printer.colorCount();
   for (const QString& family : QFontDatabase::families()) v.Fonts.push_back(CoreText(family));
   return v;
 }
@@ -73,7 +76,7 @@ PrinterInfoWindow::PrinterInfoWindow(QPrinter& printer, QWidget* parent)
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
   grid_->setWordWrap(false);
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-  grid_->setMinimumSize(200 + 251 + grid_->verticalScrollBar()->sizeHint().width() + 4, 400);
+  grid_->setMinimumHeight(400);
 
   auto* close = new QPushButton(QStringLiteral("Schließen"), this);
   close->setObjectName(QStringLiteral("CloseButton"));
@@ -99,6 +102,12 @@ void PrinterInfoWindow::Fill() {
     grid_->setItem(r, 0, new QTableWidgetItem(FromCore(rows[static_cast<size_t>(r)].first)));
     grid_->setItem(r, 1, new QTableWidgetItem(FromCore(rows[static_cast<size_t>(r)].second)));
   }
+  // The labels stay readable with a larger font than the grid's 200 pixels
+  // were made for.
+  grid_->resizeColumnToContents(0);
+  grid_->setColumnWidth(0, std::max(200, grid_->columnWidth(0)));
+  grid_->setMinimumWidth(grid_->columnWidth(0) + grid_->columnWidth(1) +
+                         grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
 }
 
 }  // namespace tolka::ui
