@@ -3,6 +3,7 @@
 // password dialogs are scripted.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -111,6 +112,18 @@ TEST_F(SettingsWindowsTest, MenusAndToolButtons) {
   EXPECT_EQ(Action("HelpAbout")->statusTip(), QStringLiteral("Programminformationen anzeigen"));
   EXPECT_EQ(Action("HelpContentsButton")->toolTip(), QStringLiteral("Inhalt der Hilfe"));
   EXPECT_EQ(Action("HelpAboutButton")->toolTip(), QStringLiteral("Info"));
+  // At the window's width the tool bar still shows "Beenden" and the
+  // modified box (nothing moves into the overflow menu).
+  window_->show();
+  auto* bar = window_->findChild<QToolBar*>();
+  ASSERT_NE(bar, nullptr);
+  QApplication::processEvents();
+  SaveScreenshot(window_.get(), "main_window");
+  QAction* exit = bar->actions().at(bar->actions().size() - 2);
+  EXPECT_EQ(exit->statusTip(), QStringLiteral("Beenden"));
+  ASSERT_NE(bar->widgetForAction(exit), nullptr);
+  EXPECT_TRUE(bar->widgetForAction(exit)->isVisible());
+  window_->hide();
 }
 
 TEST_F(SettingsWindowsTest, PasswordFieldsTakeAtMostFifteenCharacters) {

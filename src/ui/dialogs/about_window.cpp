@@ -12,7 +12,8 @@ namespace tolka::ui {
 
 namespace {
 
-constexpr const char* kVersion = "3.1";
+// The project's version, set by the build.
+constexpr const char* kVersion = TOLKA_VERSION;
 
 }  // namespace
 
