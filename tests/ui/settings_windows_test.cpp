@@ -133,6 +133,12 @@ TEST_F(SettingsWindowsTest, PasswordFieldsTakeAtMostFifteenCharacters) {
   PasswordChangeDialog change(window_.get());
   EXPECT_EQ(Child<QLineEdit>(&change, "FirstEdit")->maxLength(), 15);
   EXPECT_EQ(Child<QLineEdit>(&change, "SecondEdit")->maxLength(), 15);
+  // Every character shows as "*".
+  auto* edit = Child<QLineEdit>(&query, "PasswordEdit");
+  edit->setText(QStringLiteral("abc"));
+  EXPECT_EQ(edit->displayText(), QStringLiteral("***"));
+  Child<QLineEdit>(&change, "FirstEdit")->setText(QStringLiteral("abcd"));
+  EXPECT_EQ(Child<QLineEdit>(&change, "FirstEdit")->displayText(), QStringLiteral("****"));
 }
 
 // --- Fächereinstellungen --------------------------------------------------
@@ -357,6 +363,7 @@ TEST_F(SettingsWindowsTest, TutorListDeleteAndAbbrechenLeaveTheFile) {
 TEST_F(SettingsWindowsTest, SchoolDataWindowWritesSchuleIni) {
   WhenModal<SchoolDataWindow>([&](SchoolDataWindow* w) {
     EXPECT_EQ(Child<QLineEdit>(w, "SchoolKeyEdit")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(Child<QLineEdit>(w, "SchoolKeyEdit")->displayText(), QString(15, QLatin1Char('*')));
     SaveScreenshot(w, "school_data_window");
     Type(w, "SchoolNameEdit", QStringLiteral("Gymnasium am Stadtpark"));
     Type(w, "SchoolKeyEdit", QStringLiteral("Neuer Schlüssel"));

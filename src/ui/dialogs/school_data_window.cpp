@@ -37,6 +37,7 @@ SchoolDataWindow::SchoolDataWindow(app::AppState& state, core::Interaction& ui, 
   key_ = AddField(form, QStringLiteral("Schlüssel der Schule:"), "SchoolKeyEdit", this);
   key_->setMaxLength(static_cast<int>(settings::kSchoolKeyWidth));
   key_->setEchoMode(QLineEdit::Password);
+  key_->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
   show_key_ = new QCheckBox(QStringLiteral("Schlüssel anzeigen"), this);
   show_key_->setObjectName(QStringLiteral("ShowKeyBox"));
   form->addRow(QString(), show_key_);
