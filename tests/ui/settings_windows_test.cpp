@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +15,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -465,6 +469,31 @@ TEST_F(SettingsWindowsTest, HelpShowsTheContentsAndFindsPages) {
   help->ShowContents();
   EXPECT_FALSE(help->Browser()->toPlainText().isEmpty());
   help->close();
+}
+
+TEST_F(SettingsWindowsTest, EveryHelpLinkLeadsToAPageAndEveryPageIsInTheContents) {
+  const QDir help(QStringLiteral(":/help"));
+  const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+  ASSERT_GE(pages.size(), 15);
+  const QRegularExpression href(QStringLiteral("href=\"([^\"#]+)"));
+  QSet<QString> linked_from_contents;
+  for (const QString& page : pages) {
+    QFile file(help.filePath(page));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+    const QString html = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("<title>"))) << page.toStdString();
+    for (auto it = href.globalMatch(html); it.hasNext();) {
+      const QString target = it.next().captured(1);
+      EXPECT_TRUE(QFile::exists(help.filePath(target)))
+          << page.toStdString() << " -> " << target.toStdString();
+      if (page == QStringLiteral("index.html")) linked_from_contents.insert(target);
+    }
+  }
+  for (const QString& page : pages) {
+    if (page != QStringLiteral("index.html")) {
+      EXPECT_TRUE(linked_from_contents.contains(page)) << page.toStdString();
+    }
+  }
 }
 
 TEST_F(SettingsWindowsTest, AboutWindowIsNotModalAndNamesTheDirectories) {
