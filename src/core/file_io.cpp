@@ -15,6 +15,9 @@
 
 namespace tolka::core {
 
+// Texts declared in the header: defined here, in this library's code page.
+const char* const kWrongSize = "Datei hat falsche Größe!";
+
 namespace {
 
 bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {

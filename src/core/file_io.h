@@ -16,7 +16,7 @@ namespace tolka::core {
 
 namespace fs = std::filesystem;
 
-inline constexpr const char* kWrongSize = "Datei hat falsche Größe!";
+extern const char* const kWrongSize;  // "Datei hat falsche Größe!"
 
 // The cause of a failure in German for an errno value: "Datei nicht
 // gefunden", "Zugriff verweigert", "Der Datenträger ist voll", ... (an

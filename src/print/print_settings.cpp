@@ -39,6 +39,22 @@ size_t MarginIndex(size_t row, size_t page, bool top) {
   return kRowStart[row] + 2 * (page - 1) + (top ? 1 : 0);
 }
 
+const char* MarginRowLabel(size_t row) {
+  static constexpr std::array<const char*, margin_row::kCount> kLabels = {
+      "Abgang Einf.-phase", "Abgang Qual.-phase", "Abiturzeugnis", "Fachhochschulreife",
+      "interne Formulare",  "Empfangsbekenntnis", "Reserve"};
+  return kLabels.at(row);
+}
+
+const char* PrintModeItem(size_t mode) {
+  static constexpr std::array<const char*, kPrintModeCount> kItems = {
+      "kein Ausdruck", "immer nur eine Seite", "wenn möglich mehrere Seiten gleichzeitig",
+      "immer nur eine Seite einschließlich Formular", "mehrere Seiten einschließlich Formular"};
+  return kItems.at(mode);
+}
+
+const char* MarginInputError() { return "Für die Ränder sind nur ganze Zahlen\r zugelassen!"; }
+
 NameOptionCaptions NameOptionCaptionsFor(bool school_name_set) {
   if (school_name_set) return {"Reserve 1", "Reserve 2"};
   return {"kein Schulname drucken", "kein Zeugnisname drucken"};

@@ -51,16 +51,16 @@ inline constexpr size_t kAcknowledgement = 5;    // "Empfangsbekenntnis", page 1
 inline constexpr size_t kReserve = 6;            // "Reserve", pages 1..4
 inline constexpr size_t kCount = 7;
 }  // namespace margin_row
-inline constexpr std::array<const char*, margin_row::kCount> kMarginRowLabels = {
-    "Abgang Einf.-phase", "Abgang Qual.-phase", "Abiturzeugnis", "Fachhochschulreife",
-    "interne Formulare",  "Empfangsbekenntnis", "Reserve"};
+// The window's row labels (Windows-1252), for rows 0..6.
+const char* MarginRowLabel(size_t row);
 size_t MarginPageCount(size_t row);
 size_t MarginIndex(size_t row, size_t page, bool top);
 
-// The radio group "Druckart / Formulardruck": item texts for `PrintMode`.
-inline constexpr std::array<const char*, 5> kPrintModeItems = {
-    "kein Ausdruck", "immer nur eine Seite", "wenn möglich mehrere Seiten gleichzeitig",
-    "immer nur eine Seite einschließlich Formular", "mehrere Seiten einschließlich Formular"};
+// The radio group "Druckart / Formulardruck": item texts (Windows-1252) for
+// `PrintMode` 0..4. Texts with letters beyond ASCII live in the .cpp file:
+// this header is also read by the UTF-8 Qt layer.
+inline constexpr size_t kPrintModeCount = 5;
+const char* PrintModeItem(size_t mode);
 
 // Captions of the options at offsets 188 and 190: with a school name set the
 // names are always printed and the two boxes are reserves without effect.
@@ -70,8 +70,9 @@ struct NameOptionCaptions {
 };
 NameOptionCaptions NameOptionCaptionsFor(bool school_name_set);
 
-inline constexpr const char* kMarginInputError =
-    "Für die Ränder sind nur ganze Zahlen\r zugelassen!";
+// "Für die Ränder sind nur ganze Zahlen\r zugelassen!" (title
+// kMarginInputErrorTitle).
+const char* MarginInputError();
 inline constexpr const char* kMarginInputErrorTitle = "Eingabefehler";
 
 struct PrintSettings {

@@ -2,6 +2,9 @@
 
 namespace tolka::rules {
 
+// Texts declared in the header: defined here, in this library's code page.
+const char* const kReportRunningVerdict = "Prüfung läuft !!!";
+
 std::string StudentName(const core::StudentRecord& record) {
   return record.Surname + ", " + record.GivenNames;
 }

@@ -16,7 +16,7 @@ namespace tolka::rules {
 // The window's fixed texts.
 inline constexpr const char* kReportWindowTitle = "Fehleranzeige: ";  // before the first fill
 inline constexpr const char* kReportCaptionPrefix = "Fehlerinformationen: ";
-inline constexpr const char* kReportRunningVerdict = "Prüfung läuft !!!";   // initial text
+extern const char* const kReportRunningVerdict;                             // initial text
 inline constexpr const char* kReportPendingVerdict = "Noch nicht fertig!";  // while filling
 inline constexpr const char* kVerdictPassedWithHints = "Mit Hinweisen bestanden!";
 inline constexpr const char* kVerdictFailed = "Test nicht bestanden!";

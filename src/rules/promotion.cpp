@@ -7,6 +7,11 @@
 
 namespace tolka::rules {
 
+// Texts declared in the header: defined here, in this library's code page.
+const char* const kPromotionSkippedMessage =
+    "Schüler hat Einführungsphase übersprungen oder\rwurde durch Beschluß der Klassenkonferenz "
+    "versetzt!\r\rEs erfolgt KEINE erneute Prüfung der Daten!";
+
 namespace {
 
 struct Entry {

@@ -12,9 +12,7 @@
 
 namespace tolka::rules {
 
-inline constexpr const char* kPromotionSkippedMessage =
-    "Schüler hat Einführungsphase übersprungen oder\rwurde durch Beschluß der Klassenkonferenz "
-    "versetzt!\r\rEs erfolgt KEINE erneute Prüfung der Daten!";
+extern const char* const kPromotionSkippedMessage;
 
 struct PromotionResult {
   // The student skipped the intro phase or was promoted by the conference:

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include "core/file_io.h"
@@ -145,15 +146,12 @@ void SaveExamSettings(ExamSettings& settings, core::Directories& dirs, bool cent
 
 void RestoreDefaultExamSettings(ExamSettings& settings, core::Directories& dirs,
                                 bool central_settings) {
-  ResetExamSettings(settings);
+  ExamSettings defaults = settings;
+  ResetExamSettings(defaults);
   dirs.ReevaluateSettings(central_settings);
-  // Every spelling of the name in the settings directory goes, or the next
-  // load would find the one left.
-  for (int guard = 0; guard < 64; ++guard) {
-    const auto found = core::FindFile(dirs.Settings, kExamSettingsFileName);
-    if (!found) break;
-    core::RemoveFileIfExists(*found);
-  }
+  core::SaveFileAtomically(core::TargetPath(dirs.Settings, kExamSettingsFileName),
+                           EncodeExamSettings(defaults));
+  settings = defaults;
 }
 
 ExamSettingsTexts DisplayedTextsOf(const ExamSettings& s) {
@@ -162,24 +160,44 @@ ExamSettingsTexts DisplayedTextsOf(const ExamSettings& s) {
           RealFieldText(s.MinHoursArea2),      RealFieldText(s.MinHoursArea3)};
 }
 
+std::optional<ExamFieldError> TakeOverExamFields(ExamSettings& settings,
+                                                 const ExamSettingsTexts& t) {
+  ExamSettings s = settings;
+  const ExamSettingsTexts shown = DisplayedTextsOf(settings);
+  const std::tuple<const std::string*, const std::string*, uint16_t*> counts[] = {
+      {&t.MinWeeklyHours, &shown.MinWeeklyHours, &s.MinWeeklyHours},
+      {&t.MaxBasicCourses, &shown.MaxBasicCourses, &s.MaxBasicCourses},
+      {&t.MaxAdvancedCourses, &shown.MaxAdvancedCourses, &s.MaxAdvancedCourses},
+  };
+  int field = 0;
+  for (const auto& [text, before, value] : counts) {
+    if (*text != *before) {
+      if (std::string message = ParseWordField(*text, *value); !message.empty()) {
+        return ExamFieldError{field, message};
+      }
+    }
+    ++field;
+  }
+  const std::tuple<const std::string*, const std::string*, double*> minimums[] = {
+      {&t.MinHoursArea1, &shown.MinHoursArea1, &s.MinHoursArea1},
+      {&t.MinHoursArea2, &shown.MinHoursArea2, &s.MinHoursArea2},
+      {&t.MinHoursArea3, &shown.MinHoursArea3, &s.MinHoursArea3},
+  };
+  for (const auto& [text, before, value] : minimums) {
+    if (*text != *before) {
+      if (std::string message = ParseRealField(*text, *value); !message.empty()) {
+        return ExamFieldError{field, message};
+      }
+    }
+    ++field;
+  }
+  settings = s;
+  return std::nullopt;
+}
+
 std::string TakeOverExamSettings(ExamSettings& s, const ExamSettingsTexts& t) {
-  const std::pair<const std::string*, uint16_t*> counts[] = {
-      {&t.MinWeeklyHours, &s.MinWeeklyHours},
-      {&t.MaxBasicCourses, &s.MaxBasicCourses},
-      {&t.MaxAdvancedCourses, &s.MaxAdvancedCourses},
-  };
-  for (const auto& [text, field] : counts) {
-    if (std::string message = ParseWordField(*text, *field); !message.empty()) return message;
-  }
-  const std::pair<const std::string*, double*> minimums[] = {
-      {&t.MinHoursArea1, &s.MinHoursArea1},
-      {&t.MinHoursArea2, &s.MinHoursArea2},
-      {&t.MinHoursArea3, &s.MinHoursArea3},
-  };
-  for (const auto& [text, field] : minimums) {
-    if (std::string message = ParseRealField(*text, *field); !message.empty()) return message;
-  }
-  return {};
+  const auto error = TakeOverExamFields(s, t);
+  return error ? error->Message : std::string();
 }
 
 std::string ShortDateToday() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -121,9 +122,11 @@ void LoadExamSettings(ExamSettings& settings, core::Directories& dirs, bool cent
 void SaveExamSettings(ExamSettings& settings, core::Directories& dirs, bool central_settings,
                       const std::string& school_name, const std::string& date_text);
 
-// "Standard wiederherstellen und Beenden": reset and delete AbiDef.DAT in the
-// settings directory (where Save writes it), so the defaults hold at the
-// next start.
+// "Standard wiederherstellen und Beenden": writes the built-in values to
+// AbiDef.DAT in the settings directory (where the next load looks first; a
+// deleted file would let an older copy in the program directory come back),
+// then puts them in force. Throws IoError: `settings` and the file stay as
+// they were.
 void RestoreDefaultExamSettings(ExamSettings& settings, core::Directories& dirs,
                                 bool central_settings);
 
@@ -141,12 +144,21 @@ struct ExamSettingsTexts {
 // fixed with one decimal and the decimal comma ("5,5").
 ExamSettingsTexts DisplayedTextsOf(const ExamSettings& settings);
 
-// "Speichern und Beenden" before the save: the counts as decimal integers in
-// 0..65535 ("'%s' ist kein gültiger Integerwert", "Fehler bei
-// Bereichsprüfung"), then the hour minimums as numbers with the decimal comma
-// ("'%s' ist kein gültiger Gleitkommawert"), in the order of the struct. A
-// failing field stops the take-over; the fields before it keep their new
-// values. Returns the message, empty on success (then the caller saves).
+// "Speichern und Beenden" before the save, all or nothing: the counts as
+// decimal integers in 0..65535 ("'%s' ist kein gültiger Integerwert",
+// "Fehler bei Bereichsprüfung"), the hour minimums as numbers with the
+// decimal comma ("'%s' ist kein gültiger Gleitkommawert"). A field whose
+// text is still the one DisplayedTextsOf shows keeps its stored value
+// exactly (6.75 is shown as "6,8" and must not come back as 6.8). Every
+// field is read before any is stored; the first that fails is returned with
+// its number (0..5 in the order of ExamSettingsTexts) and nothing changes.
+struct ExamFieldError {
+  int Field = 0;
+  std::string Message;
+};
+std::optional<ExamFieldError> TakeOverExamFields(ExamSettings& settings,
+                                                 const ExamSettingsTexts& texts);
+// The same, returning only the message (empty on success).
 std::string TakeOverExamSettings(ExamSettings& settings, const ExamSettingsTexts& texts);
 
 // `Description` as the save stamps it: school name and "; " cut together to

@@ -6,6 +6,9 @@
 
 namespace tolka::settings {
 
+// Texts declared in the header: defined here, in this library's code page.
+const char* const kRangeCheckError = "Fehler bei Bereichsprüfung";
+
 namespace {
 
 std::string Trimmed(const std::string& text) {

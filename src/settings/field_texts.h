@@ -10,7 +10,7 @@
 
 namespace tolka::settings {
 
-inline constexpr const char* kRangeCheckError = "Fehler bei Bereichsprüfung";
+extern const char* const kRangeCheckError;
 
 // "'%s' ist kein gültiger Integerwert" / "... Gleitkommawert" with `text`.
 std::string NotAnIntegerMessage(const std::string& text);

@@ -10,6 +10,17 @@
 
 namespace tolka::settings {
 
+// Texts declared in the header: defined here, in this library's code page.
+const std::array<const char*, 8> kPublisherItems = {"kein Verlag (interne Formulare)",
+                                                    "Verlag A (Formularreihe Nord)",
+                                                    "Verlag B (Formularreihe Süd)",
+                                                    "Verlag C (Formularreihe West)",
+                                                    "Verlag D (Formularreihe Ost)",
+                                                    "-- frei --",
+                                                    "-- frei --",
+                                                    "-- frei --"};
+const char* const kGeneralSettingsDamaged = "Datei ist beschädigt!";
+
 namespace L = general_layout;
 namespace fs = std::filesystem;
 

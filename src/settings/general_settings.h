@@ -51,18 +51,11 @@ const PasswordKeyTable& PasswordKey();
 
 // The radio group "Verlag": item texts for `Publisher` 0..7. Certificate
 // printing chooses its form layouts by the value.
-inline constexpr std::array<const char*, 8> kPublisherItems = {"kein Verlag (interne Formulare)",
-                                                               "Verlag A (Formularreihe Nord)",
-                                                               "Verlag B (Formularreihe Süd)",
-                                                               "Verlag C (Formularreihe West)",
-                                                               "Verlag D (Formularreihe Ost)",
-                                                               "-- frei --",
-                                                               "-- frei --",
-                                                               "-- frei --"};
+extern const std::array<const char*, 8> kPublisherItems;
 
 // A record whose `PasswordLength` exceeds the 15 characters of the password
 // field cannot have been written by the program: the file counts as damaged.
-inline constexpr const char* kGeneralSettingsDamaged = "Datei ist beschädigt!";
+extern const char* const kGeneralSettingsDamaged;
 
 struct GeneralSettings {
   uint16_t MultiLevelSecurity = 0;

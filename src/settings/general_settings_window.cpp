@@ -5,6 +5,19 @@
 
 namespace tolka::settings {
 
+// Texts declared in the header: defined here, in this library's code page.
+const char* const kMultiLevelSecurityNotSwitchedOn =
+    "Der mehrstufige Sicherheitsmechanismus wurde NICHT eingeschaltet,\r"
+    "weil kein neues Konfigurationspasswort festgelegt wurde.";
+const char* const kNewPasswordNotSaved =
+    "Das neue Konfigurationspasswort wurde NICHT gespeichert!\r"
+    "(Es gilt erst nach \"Übernehmen\".)";
+const char* const kNotAllowedToChange =
+    "Sie sind nicht berechtigt im passwort-\rgeschützten Teil der Konfiguration\rÄnderungen "
+    "vorzunehmen!";
+const char* const kNotAllowedToEnter =
+    "Sie sind nicht berechtigt den\rpasswortgeschützten Teil\rder Konfiguration zu betreten!";
+
 namespace {
 
 uint16_t Flag(bool checked) { return checked ? 1 : 0; }
@@ -20,12 +33,13 @@ void ShowProtected(const ProtectedOptions& p, GeneralSettingsView& view) {
   view.PlaceDate = p.PlaceDate;
 }
 
-// The entered password of the configuration password dialog: the accepted
-// text, empty after a wrong entry or Abbrechen.
-std::string EnteredConfigPassword(const GeneralSettings& settings, core::Interaction& ui) {
+// Whether the configuration password dialog authorises: the typed text
+// equals `ConfigPassword`. "Abbrechen" never authorises, also when the
+// stored password is empty (the entered password would then equal it).
+bool ConfigPasswordAuthorises(const GeneralSettings& settings, core::Interaction& ui) {
   const auto typed = ui.SettingsPasswordDialog(core::SettingsPasswordKind::Configuration);
-  if (!typed) return {};
-  return AcceptConfigPassword(*typed, settings.ConfigPassword);
+  if (!typed) return false;
+  return *typed == settings.ConfigPassword;
 }
 
 }  // namespace
@@ -38,7 +52,7 @@ GeneralSettingsView ViewOfGeneralSettings(const GeneralSettings& s, const core::
   view.CentralLists = s.CentralLists == 1;
   view.CentralSettings = s.CentralSettings == 1;
   ShowProtected(ProtectedOptionsOf(s), view);
-  view.Publisher = s.Publisher;
+  view.Publisher = s.Publisher < kPublisherItems.size() ? s.Publisher : -1;
   return view;
 }
 
@@ -58,13 +72,19 @@ void TakeOverGeneralSettings(GeneralSettings& s, const ProtectedOptions& remembe
 
   // Steps 2 and 3.
   if (remembered.MultiLevelSecurity == 1 && shown != remembered) {
-    if (EnteredConfigPassword(s, ui) != s.ConfigPassword) {
+    if (!ConfigPasswordAuthorises(s, ui)) {
       SetProtectedOptions(s, remembered);
       ShowProtected(remembered, view);
       ui.Tell(core::Icon::Error, kNotAllowedToChange);
     }
   } else if (remembered.MultiLevelSecurity != 1 && s.MultiLevelSecurity == 1) {
-    RunPasswordChange(s, ui);
+    // The protection holds only with a password somebody chose: without
+    // one the school would be locked out by the previous (or built-in) one.
+    if (!RunPasswordChange(s, ui)) {
+      s.MultiLevelSecurity = 0;
+      view.MultiLevelSecurity = false;
+      ui.Tell(core::Icon::Information, kMultiLevelSecurityNotSwitchedOn);
+    }
   }
 
   // Step 4.
@@ -72,7 +92,10 @@ void TakeOverGeneralSettings(GeneralSettings& s, const ProtectedOptions& remembe
   s.PredecessorAsTemplate = Flag(view.PredecessorAsTemplate);
   s.CentralLists = Flag(view.CentralLists);
   s.CentralSettings = Flag(view.CentralSettings);
-  s.Publisher = static_cast<uint16_t>(view.Publisher);
+  // No item chosen (a stored value outside the items): the value is kept.
+  if (view.Publisher >= 0 && view.Publisher < static_cast<int>(kPublisherItems.size())) {
+    s.Publisher = static_cast<uint16_t>(view.Publisher);
+  }
 }
 
 void StandardGeneralSettings(GeneralSettings& s, const core::Directories& dirs,
@@ -96,7 +119,7 @@ bool RunPasswordChange(GeneralSettings& s, core::Interaction& ui) {
 
 void ChangeConfigPassword(GeneralSettings& s, ProtectedOptions& remembered,
                           GeneralSettingsView& view, core::Interaction& ui) {
-  if (EnteredConfigPassword(s, ui) != s.ConfigPassword) {
+  if (!ConfigPasswordAuthorises(s, ui)) {
     ui.Tell(core::Icon::Error, kNotAllowedToEnter);
     return;
   }
@@ -112,6 +135,14 @@ void ApplyGeneralSettings(GeneralSettings& settings, ProtectedOptions& remembere
   GeneralSettings work = settings;
   TakeOverGeneralSettings(work, remembered, view, ui);
   SaveGeneralSettings(work, dirs);
+  // A changed central management moves the settings directory: the record
+  // goes there too, so the next load (at the next start or Open) finds the
+  // switch where it now looks first.
+  if (work.CentralSettings != settings.CentralSettings) {
+    core::Directories moved = dirs;
+    moved.ReevaluateSettings(work.CentralSettings == 1);
+    if (moved.Settings != dirs.Settings) SaveGeneralSettings(work, moved);
+  }
   settings = work;
   remembered = ProtectedOptionsOf(settings);
   ui.ShowProgress();

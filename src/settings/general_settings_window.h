@@ -12,11 +12,12 @@
 
 namespace tolka::settings {
 
-inline constexpr const char* kNotAllowedToChange =
-    "Sie sind nicht berechtigt im passwort-\rgeschützten Teil der Konfiguration\rÄnderungen "
-    "vorzunehmen!";
-inline constexpr const char* kNotAllowedToEnter =
-    "Sie sind nicht berechtigt den\rpasswortgeschützten Teil\rder Konfiguration zu betreten!";
+extern const char* const kNotAllowedToChange;
+extern const char* const kNotAllowedToEnter;
+// Switching the multi-level security on without setting a new password.
+extern const char* const kMultiLevelSecurityNotSwitchedOn;
+// "Abbrechen" after a password change in the window.
+extern const char* const kNewPasswordNotSaved;
 
 // What the window shows: check boxes as bool, the edit field, the radio
 // group's item index and the line "gelesen aus: " with the settings
@@ -37,7 +38,7 @@ struct GeneralSettingsView {
   bool IgnoreExamHints = false;
   bool PrintCorrectionCorner = false;
   std::string PlaceDate;
-  int Publisher = 1;  // radio group "Verlag", 0..7
+  int Publisher = 1;  // radio group "Verlag", 0..7; -1: no item (stored value outside)
   bool operator==(const GeneralSettingsView&) const = default;
 };
 
@@ -53,8 +54,13 @@ GeneralSettingsView ViewOfGeneralSettings(const GeneralSettings& settings,
 //      option goes back to its remembered value (in `settings` and `view`)
 //      and the error box kNotAllowedToChange is shown;
 //   3. otherwise, when `MultiLevelSecurity` was off and is now on: the
-//      password change dialog, so that a password is set;
-//   4. the unprotected check boxes and the radio group.
+//      password change dialog, so that a password is set; unless it ends
+//      with a new password the option goes back to off and the information
+//      box kMultiLevelSecurityNotSwitchedOn says so;
+//   4. the unprotected check boxes and the radio group (a view without a
+//      publisher item keeps the stored value).
+// The configuration password dialog authorises only with OK and the right
+// text: "Abbrechen" never does, also when the stored password is empty.
 void TakeOverGeneralSettings(GeneralSettings& settings, const ProtectedOptions& remembered,
                              GeneralSettingsView& view, core::Interaction& ui);
 
@@ -81,7 +87,9 @@ bool RunPasswordChange(GeneralSettings& settings, core::Interaction& ui);
 // dialog. The window then closes with OK. The work is done on a copy and
 // put in force only after the file was written, so a failed write (IoError,
 // the window stays open) leaves the settings in memory and the old file as
-// they were. After the write the remembered state becomes the protected
+// they were. When `CentralSettings` changed, the record is also written to
+// the settings directory it now points at. After the write the remembered
+// state becomes the protected
 // options just saved: they are the authorised state, and a protection
 // switched on here is in force for the next change without a reload.
 void ApplyGeneralSettings(GeneralSettings& settings, ProtectedOptions& remembered,

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/file_io.h"
+#include "core/io_error.h"
 #include "core/record_texts.h"
 
 namespace tolka::settings {
@@ -101,6 +102,49 @@ bool AddNameListEntry(std::vector<std::string>& entries, const std::string& entr
   if (std::find(entries.begin(), entries.end(), entry) != entries.end()) return false;
   entries.push_back(entry);
   return true;
+}
+
+size_t NameListEntryLimit(NameListKind kind) {
+  switch (kind) {
+    case NameListKind::ProjectCourses:
+      return 30;
+    case NameListKind::Tutors:
+      return 40;
+    case NameListKind::Classes:
+      break;
+  }
+  return 10;
+}
+
+std::string AddNameListEntryChecked(NameListKind kind, std::vector<std::string>& entries,
+                                    const std::string& entry) {
+  const size_t limit = NameListEntryLimit(kind);
+  if (entry.size() > limit) {
+    return "Der Eintrag ist zu lang: erlaubt sind höchstens " + std::to_string(limit) +
+           " Zeichen\r(eingegeben: " + std::to_string(entry.size()) + ").";
+  }
+  AddNameListEntry(entries, entry);
+  return {};
+}
+
+std::optional<std::vector<std::string>> OpenNameListEditor(NameListKind kind,
+                                                           core::Directories& dirs,
+                                                           bool central_lists,
+                                                           core::Interaction& ui) {
+  dirs.ReevaluateLists(central_lists);
+  try {
+    if (auto entries = ReadNameList(kind, std::as_const(dirs))) return entries;
+  } catch (const IoError& e) {
+    ui.Tell(core::Icon::Error, e.what());
+    return std::nullopt;
+  }
+  const auto& defaults = InfoOf(kind).Defaults;
+  try {
+    SaveNameList(kind, std::as_const(dirs), defaults);
+  } catch (const IoError& e) {
+    ui.Tell(core::Icon::Error, e.what());
+  }
+  return defaults;
 }
 
 }  // namespace tolka::settings

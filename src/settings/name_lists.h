@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/directories.h"
+#include "core/interaction.h"
 
 namespace tolka::settings {
 
@@ -54,5 +55,29 @@ void SaveNameList(NameListKind kind, core::Directories& dirs, bool central_lists
 // (exact, case-sensitive), or holds a line break (it would come back as two
 // entries). Returns whether it was added.
 bool AddNameListEntry(std::vector<std::string>& entries, const std::string& entry);
+
+// The longest entry a list may take: the record field it feeds. Classes feed
+// `ClassName` (string[10]), tutors `Tutor` (string[40]); project courses
+// feed `ProjectCourses` (string[50]) and also the elective subjects of the
+// introductory phase (string[30]), so 30.
+size_t NameListEntryLimit(NameListKind kind);
+
+// The add button with the limit: an entry longer than NameListEntryLimit is
+// refused with a message naming the limit (returned; nothing added).
+// Otherwise AddNameListEntry; returns an empty text. Entries already longer
+// in a file stay in the list and can be deleted.
+std::string AddNameListEntryChecked(NameListKind kind, std::vector<std::string>& entries,
+                                    const std::string& entry);
+
+// Showing an editor window: the list as LoadNameList finds it (the list
+// directory pointed by `central_lists`). When no file exists and the default
+// entries cannot be written, the failure is told once and the editor opens
+// with the defaults. A list file that exists but cannot be read is told and
+// gives nothing: the editor does not open (its "Beenden" would replace the
+// file with an empty list).
+std::optional<std::vector<std::string>> OpenNameListEditor(NameListKind kind,
+                                                           core::Directories& dirs,
+                                                           bool central_lists,
+                                                           core::Interaction& ui);
 
 }  // namespace tolka::settings

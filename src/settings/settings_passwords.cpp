@@ -7,6 +7,30 @@
 
 namespace tolka::settings {
 
+// Texts declared in the header: defined here, in this library's code page.
+const char* const kSettingsPasswordCaption =
+    "Zugangskontrolle für Konfigurationsbereich";  // all three password dialogs
+const char* const kExamPasswordPrompt = "Bitte das Passwort (für AbiDefinition) eingeben:";
+const char* const kSubjectPasswordPrompt = "Bitte das Passwort (für Fächerdefinition) eingeben:";
+const char* const kPasswordChangeCaption = "Konfigurationspasswort ändern ...";
+const std::array<const char*, 6> kExamPasswordNote = {
+    "Hinweis!",
+    "",
+    "Dieser Bereich ist nur für Spezialfälle im Abiturverfahren vorgesehen. Der ",
+    "Zugang ist nur für den ",
+    "Programmierer und spezielle (berechtigte) Schulen mit deren Koordinatoren ",
+    "zugänglich."};
+const std::array<const char*, 6> kSubjectPasswordNote = {
+    "Hinweis!",
+    "",
+    "Dieser Bereich ist nur für Spezialfälle in der Fächerstruktur vorgesehen. Der ",
+    "Zugang ist nur für den ",
+    "Programmierer und spezielle (berechtigte) Schulen mit deren Koordinatoren ",
+    "zugänglich."};
+const char* const kPasswordChangeRefused =
+    "Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!\rDas "
+    "Konfigurationspasswort wurde NICHT geändert!";
+
 namespace {
 
 constexpr size_t kPasswordWidth = 15;

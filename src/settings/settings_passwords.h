@@ -12,31 +12,16 @@
 namespace tolka::settings {
 
 // Texts of the dialogs (every password field shows '*' per character).
-inline constexpr const char* kSettingsPasswordCaption =
-    "Zugangskontrolle für Konfigurationsbereich";  // all three password dialogs
+extern const char* const kSettingsPasswordCaption;  // all three password dialogs
 inline constexpr const char* kConfigPasswordPrompt = "Bitte das Passwort eingeben:";
-inline constexpr const char* kExamPasswordPrompt =
-    "Bitte das Passwort (für AbiDefinition) eingeben:";
-inline constexpr const char* kSubjectPasswordPrompt =
-    "Bitte das Passwort (für Fächerdefinition) eingeben:";
-inline constexpr const char* kPasswordChangeCaption = "Konfigurationspasswort ändern ...";
+extern const char* const kExamPasswordPrompt;
+extern const char* const kSubjectPasswordPrompt;
+extern const char* const kPasswordChangeCaption;
 inline constexpr const char* kPasswordChangePrompt = "Bitte das NEUE Passwort zweimal eingeben:";
 // The read-only note of the exam-settings and subject-settings dialogs: six
 // lines, the third differing per dialog.
-inline constexpr std::array<const char*, 6> kExamPasswordNote = {
-    "Hinweis!",
-    "",
-    "Dieser Bereich ist nur für Spezialfälle im Abiturverfahren vorgesehen. Der ",
-    "Zugang ist nur für den ",
-    "Programmierer und spezielle (berechtigte) Schulen mit deren Koordinatoren ",
-    "zugänglich."};
-inline constexpr std::array<const char*, 6> kSubjectPasswordNote = {
-    "Hinweis!",
-    "",
-    "Dieser Bereich ist nur für Spezialfälle in der Fächerstruktur vorgesehen. Der ",
-    "Zugang ist nur für den ",
-    "Programmierer und spezielle (berechtigte) Schulen mit deren Koordinatoren ",
-    "zugänglich."};
+extern const std::array<const char*, 6> kExamPasswordNote;
+extern const std::array<const char*, 6> kSubjectPasswordNote;
 
 // Configuration password dialog: accepted when the text equals
 // `ConfigPassword` (case-sensitive). Returns the entered password (cut to 15)
@@ -48,9 +33,7 @@ std::string AcceptConfigPassword(const std::string& typed, const std::string& co
 // kPasswordChangeRefused).
 std::optional<std::string> AcceptPasswordChange(const std::string& first,
                                                 const std::string& second);
-inline constexpr const char* kPasswordChangeRefused =
-    "Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!\rDas "
-    "Konfigurationspasswort wurde NICHT geändert!";
+extern const char* const kPasswordChangeRefused;
 
 // The accept rule of the password change dialog, the same as for a new data
 // password: both texts equal and longer than 3 characters (then cut to 15).

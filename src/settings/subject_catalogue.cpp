@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include "core/file_io.h"
@@ -275,19 +276,24 @@ SubjectEntryTexts DisplayedTextsOf(const SubjectEntry& e) {
   return t;
 }
 
-std::string TakeOverSubjectEntry(SubjectEntry& e, const SubjectEntryTexts& t) {
+namespace {
+
+std::optional<SubjectFieldError> TakeOverEntry(SubjectEntry& entry, const SubjectEntryTexts& t) {
+  SubjectEntry e = entry;
   e.SubjectName = t.SubjectName.substr(0, kNameWidth);
-  const std::pair<const std::string*, uint16_t*> numbers[] = {
-      {&t.IntroPosition, &e.IntroPosition},
-      {&t.SubjectArea, &e.SubjectArea},
-      {&t.HoursAdvanced, &e.HoursAdvanced},
-      {&t.HoursBasic, &e.HoursBasic},
-      {&t.CertificatePosition, &e.CertificatePosition},
-      {&t.IntroCategory, &e.IntroCategory},
-      {&t.CompetenceCourse, &e.CompetenceCourse},
+  const std::tuple<SubjectField, const std::string*, uint16_t*> numbers[] = {
+      {SubjectField::IntroPosition, &t.IntroPosition, &e.IntroPosition},
+      {SubjectField::SubjectArea, &t.SubjectArea, &e.SubjectArea},
+      {SubjectField::HoursAdvanced, &t.HoursAdvanced, &e.HoursAdvanced},
+      {SubjectField::HoursBasic, &t.HoursBasic, &e.HoursBasic},
+      {SubjectField::CertificatePosition, &t.CertificatePosition, &e.CertificatePosition},
+      {SubjectField::IntroCategory, &t.IntroCategory, &e.IntroCategory},
+      {SubjectField::CompetenceCourse, &t.CompetenceCourse, &e.CompetenceCourse},
   };
-  for (const auto& [text, field] : numbers) {
-    if (std::string message = ParseWordField(*text, *field); !message.empty()) return message;
+  for (const auto& [field, text, value] : numbers) {
+    if (std::string message = ParseWordField(*text, *value); !message.empty()) {
+      return SubjectFieldError{field, message};
+    }
   }
   auto flag = [](bool checked) -> uint8_t { return checked ? 1 : 0; };
   e.OneSemesterIntro = flag(t.OneSemesterIntro);
@@ -300,7 +306,58 @@ std::string TakeOverSubjectEntry(SubjectEntry& e, const SubjectEntryTexts& t) {
   e.IsHistory = flag(t.IsHistory);
   e.IsSocialScience = flag(t.IsSocialScience);
   e.IsMathematics = flag(t.IsMathematics);
-  return {};
+  entry = e;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string TakeOverSubjectEntry(SubjectEntry& e, const SubjectEntryTexts& t) {
+  const auto error = TakeOverEntry(e, t);
+  return error ? error->Message : std::string();
+}
+
+std::optional<SubjectFieldError> TakeOverCatalogueEntry(SubjectCatalogue& catalogue, size_t number,
+                                                        const SubjectEntryTexts& texts) {
+  SubjectEntry e = catalogue.Entries.at(number);
+  if (auto error = TakeOverEntry(e, texts)) return error;
+  if (e.SubjectName.find_first_not_of(' ') == std::string::npos) {
+    return SubjectFieldError{SubjectField::SubjectName,
+                             "Der Fachname darf nicht leer sein!\r(Für ein freies Fach "
+                             "\"   - - -\" eintragen.)"};
+  }
+  if (e.SubjectName != catalogue.Entries[0].SubjectName) {
+    for (size_t k = 1; k < catalogue.Entries.size(); ++k) {
+      if (k != number && catalogue.Entries[k].SubjectName == e.SubjectName) {
+        return SubjectFieldError{SubjectField::SubjectName, "Den Fachnamen \"" + e.SubjectName +
+                                                                "\" trägt schon Fach Nr. " +
+                                                                std::to_string(k) +
+                                                                "!\rJeder Fachname darf nur einmal "
+                                                                "vorkommen."};
+      }
+    }
+  }
+  if (e.CertificatePosition != 0 && (e.CertificatePosition < 10 || e.CertificatePosition > 42)) {
+    return SubjectFieldError{SubjectField::CertificatePosition,
+                             "Die Zeugnisposition muss 0 (keine feste Stelle) oder eine Zahl "
+                             "von 10 bis 42 sein!"};
+  }
+  catalogue.Entries[number] = e;
+  return std::nullopt;
+}
+
+std::vector<std::string> VanishedSubjectNames(const SubjectCatalogue& before,
+                                              const SubjectCatalogue& after) {
+  std::vector<std::string> vanished;
+  const std::string& placeholder = before.Entries[0].SubjectName;
+  for (size_t k = 1; k < before.Entries.size(); ++k) {
+    const std::string& name = before.Entries[k].SubjectName;
+    if (name == placeholder || FindSubject(after, name) != 0) continue;
+    if (std::find(vanished.begin(), vanished.end(), name) == vanished.end()) {
+      vanished.push_back(name);
+    }
+  }
+  return vanished;
 }
 
 }  // namespace tolka::settings

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,12 +149,47 @@ struct SubjectEntryTexts {
 // What the window shows for `entry` (numbers as decimal integers).
 SubjectEntryTexts DisplayedTextsOf(const SubjectEntry& entry);
 
-// Taking the displayed values over into `entry`: the name cut to 30
-// characters, then the numeric fields in the order above, each a decimal
-// integer in 0..65535, then the check boxes (1 or 0). A field that fails
-// stops the take-over with "'%s' ist kein gültiger Integerwert" (the field's
-// text) or "Fehler bei Bereichsprüfung"; what was taken over before it keeps
-// its new value. Returns the message, empty on success.
+// The fields of the window, in the order they are read.
+enum class SubjectField {
+  SubjectName,
+  IntroPosition,
+  SubjectArea,
+  HoursAdvanced,
+  HoursBasic,
+  CertificatePosition,
+  IntroCategory,
+  CompetenceCourse
+};
+
+// A refused take-over: the field to focus and the message (Windows-1252).
+struct SubjectFieldError {
+  SubjectField Field = SubjectField::SubjectName;
+  std::string Message;
+};
+
+// Taking the displayed values over into `entry`, all or nothing: the name
+// cut to 30 characters, every numeric field a decimal integer in 0..65535
+// ("'%s' ist kein gültiger Integerwert", "Fehler bei Bereichsprüfung"), the
+// check boxes 1 or 0. Every field is read before any is stored; the first
+// that fails is returned and `entry` stays as it was. Returns the message,
+// empty on success.
 std::string TakeOverSubjectEntry(SubjectEntry& entry, const SubjectEntryTexts& texts);
+
+// The window's take-over of entry `number` (1..30) of `catalogue`: the
+// checks of TakeOverSubjectEntry, and further, because the rules match
+// subjects by name and place them on the certificate by their position:
+//   - a name that is empty or only blanks is refused (it would match every
+//     empty course row);
+//   - a name equal to that of another entry 1..30 is refused, except the
+//     placeholder "   - - -" (a course would be counted twice);
+//   - a "Zeugnisposition" other than 0 or 10..42 is refused.
+// Nothing is stored unless every field passes.
+std::optional<SubjectFieldError> TakeOverCatalogueEntry(SubjectCatalogue& catalogue, size_t number,
+                                                        const SubjectEntryTexts& texts);
+
+// The names that were in `before` (entries 1..30, not the placeholder) and
+// are in no entry of `after`: renamed or cleared subjects.
+std::vector<std::string> VanishedSubjectNames(const SubjectCatalogue& before,
+                                              const SubjectCatalogue& after);
 
 }  // namespace tolka::settings

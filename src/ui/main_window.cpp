@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -69,6 +70,9 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreatePrintMenu();
   CreateToolsMenu();
   AddExchangeMenuItems();
+  AddPrinterInformationItem();
+  CreateSettingsMenu();
+  CreateHelpMenu();
   CreateToolBar();
   CreateStatusLine();
 
@@ -107,6 +111,7 @@ void MainWindow::CreateMenus() {
       QStringLiteral("Aktuelle Datei unter neuem Namen speichern"),
       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::FileSaveAs)
       ->setObjectName(QStringLiteral("FileSaveAs"));
+  AddPrintSetupItems(file);
   // The recent files stand between this separator and the next one.
   recent_separator_ = file->addSeparator();
   connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
@@ -144,11 +149,13 @@ void MainWindow::CreateToolBar() {
   add(QStringLiteral("Speichern"),
       ThemeIcon(QStringLiteral("document-save"), QStyle::SP_DialogSaveButton, this),
       &MainWindow::FileSave);
+  AddPrintSetupToolButton(bar);
   AddRecordToolButtons(bar);
 
   auto* spacer = new QWidget(bar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   bar->addWidget(spacer);
+  AddHelpToolButtons(bar);
   add(QStringLiteral("Beenden"),
       ThemeIcon(QStringLiteral("application-exit"), QStyle::SP_DialogCloseButton, this),
       &MainWindow::FileExit);

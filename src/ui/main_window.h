@@ -38,11 +38,19 @@ class QAction;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolBar;
+
+namespace tolka::settings {
+enum class NameListKind;
+}
 
 namespace tolka::ui {
 
+class AboutWindow;
 class CommandButtonColumn;
+class HelpWindow;
+class SubjectSettingsWindow;
 class QtInteraction;
 class RecordEditor;
 class StudentListPanel;
@@ -160,6 +168,42 @@ class MainWindow : public QMainWindow {
   bool PreviewBeforePrinting() const;
   void SetPreviewBeforePrinting(bool on);
   QMenu* PrintMenu() const { return print_menu_; }
+  // --- Printer set-up and settings windows (main_window_print_setup.cpp,
+  // main_window_settings.cpp) ---
+  // "&Drucken..." (`FilePrint`): the print dialog, then only the message that
+  // points to the menu "Drucken". "D&rucker einrichten..." and the tool
+  // button "Druckereinstellungen" (`FilePrintSetup`): the printer set-up; the
+  // choice holds for every later print job. "Drucker-Informationen" in the
+  // menu "Werkzeuge" (`Druckerinformationen1Click`) and "Druckeinstellungen"
+  // in the menu "Einstellungen" (`Druckeinstellungen1Click`).
+  void FilePrint();
+  void FilePrintSetup();
+  void ShowPrinterInformation();
+  void EditPrintSettings();
+  // The menu "Einstellungen": each command transfers the editor first. The
+  // list editors ("Projektkurse", "Klassen/Kurse", "Tutoren/Lehrer/Mentoren")
+  // reload the item lists and show the current record afterwards, also after
+  // "Abbrechen". "allgemeine Einstellungen" points the settings directory
+  // before and both directories after the window, and reloads every setting
+  // and list when a central-management option changed. "Fächereinstellungen"
+  // and "Abitureinstellungen" ask their password first; after the subject
+  // settings the item lists are rebuilt and a message tells how many students
+  // still use a renamed or cleared subject name. "Schuldaten ..." asks the
+  // configuration password while the multi-level security is on.
+  void EditProjectCourses();
+  void EditClasses();
+  void EditTutors();
+  void EditGeneralSettings();
+  void EditSchoolData();
+  void EditSubjects();
+  void EditExamSettings();
+  void ExportSettingsFiles();  // "exportieren..."
+  void ImportSettingsFiles();  // "importieren..."
+  // The menu "&Hilfe" and the tool buttons "Inhalt der Hilfe" and "Info".
+  void HelpContents();
+  void HelpAbout();
+  HelpWindow* Help() const { return help_window_; }
+  AboutWindow* About() const { return about_window_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -208,7 +252,21 @@ class MainWindow : public QMainWindow {
   // Printing: the menu "Drucken" and the chosen printer.
   void CreatePrintMenu();
   QMenu* print_menu_ = nullptr;
+  // Printer set-up and settings: the items of "&Datei" and "Werkzeuge", the
+  // tool button, the menu "Einstellungen".
+  void AddPrintSetupItems(QMenu* file);
+  void AddPrintSetupToolButton(QToolBar* bar);
+  void AddPrinterInformationItem();
+  void CreateSettingsMenu();
+  void CreateHelpMenu();
+  void AddHelpToolButtons(QToolBar* bar);
+  void EditNameList(settings::NameListKind kind);
   std::unique_ptr<QPrinter> printer_;
+  // Made once and reused: the subject window keeps its current number, the
+  // help and about windows are not modal.
+  SubjectSettingsWindow* subject_window_ = nullptr;
+  HelpWindow* help_window_ = nullptr;
+  AboutWindow* about_window_ = nullptr;
 
   app::AppState& state_;
   std::unique_ptr<QtInteraction> own_interaction_;

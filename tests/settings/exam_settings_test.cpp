@@ -8,6 +8,7 @@
 
 #include "core/io_error.h"
 #include "settings/field_texts.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace tolka::settings {
@@ -194,44 +195,35 @@ TEST(ExamSettingsFile, FailedSaveReportsTheError) {
 }
 
 // Runs with the process's working directory at `dir`.
-class WorkingDirectory {
- public:
-  explicit WorkingDirectory(const std::filesystem::path& dir)
-      : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(dir);
-  }
-  ~WorkingDirectory() { std::filesystem::current_path(old_); }
 
- private:
-  std::filesystem::path old_;
-};
-
-TEST(ExamSettingsFile, RestoreDefaultsDeletesTheSettingsDirectorysFile) {
+TEST(ExamSettingsFile, RestoreDefaultsWritesTheBuiltInValuesToTheSettingsDirectory) {
   Dirs d;
-  TempDir elsewhere;
-  WriteAll(elsewhere / "AbiDef.DAT", FileWithMaxExams(9));
   WriteAll(d.program / "AbiDef.DAT", FileWithMaxExams(5));
   WriteAll(d.data / "AbiDef.DAT", FileWithMaxExams(6));
-  WriteAll(d.data / "abidef.dat", FileWithMaxExams(7));
   ExamSettings s;
   LoadExamSettings(s, d.dirs, false);
   ASSERT_EQ(s.MaxExams, 6);
-  {
-    const WorkingDirectory cwd(elsewhere.path());
-    RestoreDefaultExamSettings(s, d.dirs, false);
-  }
+  RestoreDefaultExamSettings(s, d.dirs, false);
   EXPECT_EQ(EncodeExamSettings(s), EncodeExamSettings(BuiltInExamSettings()));
-  // Every spelling in the settings directory is gone; the working
-  // directory's and the program directory's files stay.
-  EXPECT_FALSE(std::filesystem::exists(d.data / "AbiDef.DAT"));
-  EXPECT_FALSE(std::filesystem::exists(d.data / "abidef.dat"));
-  EXPECT_TRUE(std::filesystem::exists(elsewhere / "AbiDef.DAT"));
-  EXPECT_TRUE(std::filesystem::exists(d.program / "AbiDef.DAT"));
-  // Central settings: the program directory's goes.
-  RestoreDefaultExamSettings(s, d.dirs, true);
-  EXPECT_FALSE(std::filesystem::exists(d.program / "AbiDef.DAT"));
-  // Nothing to delete is no error.
-  EXPECT_NO_THROW(RestoreDefaultExamSettings(s, d.dirs, true));
+  EXPECT_EQ(ReadAll(d.data / "AbiDef.DAT"), EncodeExamSettings(BuiltInExamSettings()));
+  // The program directory's older copy does not come back at the next load.
+  ExamSettings reloaded;
+  LoadExamSettings(reloaded, d.dirs, false);
+  EXPECT_EQ(reloaded.MaxExams, 4);
+  EXPECT_EQ(ReadAll(d.program / "AbiDef.DAT"), FileWithMaxExams(5));
+}
+
+TEST(ExamSettingsFile, RestoreDefaultsThatCannotBeWrittenChangesNothing) {
+  Dirs d;
+  WriteAll(d.program / "AbiDef.DAT", FileWithMaxExams(6));
+  ExamSettings s;
+  LoadExamSettings(s, d.dirs, true);
+  {
+    test::FileSizeLimit limit(100);
+    EXPECT_THROW(RestoreDefaultExamSettings(s, d.dirs, true), IoError);
+  }
+  EXPECT_EQ(s.MaxExams, 6);
+  EXPECT_EQ(ReadAll(d.program / "AbiDef.DAT"), FileWithMaxExams(6));
 }
 
 TEST(ExamTakeOver, DisplayedTexts) {
@@ -267,24 +259,18 @@ TEST(ExamTakeOver, ValidTextsAreStored) {
   EXPECT_EQ(s.MinHoursArea3, 15.0);
 }
 
-TEST(ExamTakeOver, FailingFieldStopsTheTakeOver) {
+TEST(ExamTakeOver, FailingFieldChangesNothing) {
   ExamSettings s = BuiltInExamSettings();
-  EXPECT_EQ(TakeOverExamSettings(s, Texts("28", "13", "4", "6,0", "5.5", "9,0")),
-            "'5.5' ist kein gültiger Gleitkommawert");
-  EXPECT_EQ(s.MinWeeklyHours, 28);
-  EXPECT_EQ(s.MaxBasicCourses, 13);
-  EXPECT_EQ(s.MaxAdvancedCourses, 4);
-  EXPECT_EQ(s.MinHoursArea1, 6.0);
-  EXPECT_EQ(s.MinHoursArea2, 5.0);  // unchanged from here on
-  EXPECT_EQ(s.MinHoursArea3, 5.5);
+  const auto error = TakeOverExamFields(s, Texts("28", "13", "4", "6,0", "5.5", "9,0"));
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Field, 4);
+  EXPECT_EQ(error->Message, "'5.5' ist kein gültiger Gleitkommawert");
+  EXPECT_EQ(EncodeExamSettings(s), EncodeExamSettings(BuiltInExamSettings()));
 
-  s = BuiltInExamSettings();
   EXPECT_EQ(TakeOverExamSettings(s, Texts("28", "65536", "4", "6,0", "5,5", "9,0")),
             "Fehler bei Bereichsprüfung");
-  EXPECT_EQ(s.MinWeeklyHours, 28);
+  EXPECT_EQ(s.MinWeeklyHours, 27);
   EXPECT_EQ(s.MaxBasicCourses, 12);
-  EXPECT_EQ(s.MaxAdvancedCourses, 3);
-  EXPECT_EQ(s.MinHoursArea1, 7.0);
 
   EXPECT_EQ(TakeOverExamSettings(s, Texts("2,5", "12", "3", "7", "5", "5")),
             "'2,5' ist kein gültiger Integerwert");
@@ -294,6 +280,21 @@ TEST(ExamTakeOver, FailingFieldStopsTheTakeOver) {
               "'" + std::string(bad) + "' ist kein gültiger Gleitkommawert")
         << bad;
   }
+}
+
+TEST(ExamTakeOver, UneditedFieldKeepsItsStoredValueExactly) {
+  ExamSettings s = BuiltInExamSettings();
+  s.MinHoursArea2 = 6.75;  // shown as "6,8"
+  ExamSettingsTexts t = DisplayedTextsOf(s);
+  ASSERT_EQ(t.MinHoursArea2, "6,8");
+  t.MaxBasicCourses = "11";
+  EXPECT_EQ(TakeOverExamSettings(s, t), "");
+  EXPECT_EQ(s.MinHoursArea2, 6.75);
+  EXPECT_EQ(s.MaxBasicCourses, 11);
+  t = DisplayedTextsOf(s);
+  t.MinHoursArea2 = "6,80";  // edited: taken as typed
+  EXPECT_EQ(TakeOverExamSettings(s, t), "");
+  EXPECT_EQ(s.MinHoursArea2, 6.8);
 }
 
 TEST(ExamSettings, ShortDateTodayIsDayMonthYear) {

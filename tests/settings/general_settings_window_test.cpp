@@ -95,14 +95,69 @@ TEST(GeneralSettingsWindow, SwitchingSecurityOnAsksForANewPassword) {
   EXPECT_EQ(w.settings.PasswordLength, 4);
 }
 
-TEST(GeneralSettingsWindow, ThreeCharacterPasswordIsRefused) {
+TEST(GeneralSettingsWindow, ThreeCharacterPasswordIsRefusedAndSecurityStaysOff) {
   Window w(false);
   w.view.MultiLevelSecurity = true;
   w.ui.ExpectPasswordChange(core::PasswordDefinitionAnswer{"abc", "abc"})
-      .ExpectAsk(Icon::Error, kPasswordChangeRefused);
+      .ExpectAsk(Icon::Error, kPasswordChangeRefused)
+      .ExpectAsk(Icon::Information, kMultiLevelSecurityNotSwitchedOn);
   TakeOverGeneralSettings(w.settings, w.remembered, w.view, w.ui);
   EXPECT_EQ(w.settings.ConfigPassword, "Schule42");
-  EXPECT_EQ(w.settings.MultiLevelSecurity, 1);
+  // Without a new password the protection would lock the school out.
+  EXPECT_EQ(w.settings.MultiLevelSecurity, 0);
+  EXPECT_FALSE(w.view.MultiLevelSecurity);
+}
+
+TEST(GeneralSettingsWindow, CancelledPasswordChangeLeavesSecurityOff) {
+  Window w(false);
+  w.view.MultiLevelSecurity = true;
+  w.view.CertificatePrinting = false;  // other protected options are taken
+  w.ui.ExpectPasswordChange(std::nullopt)
+      .ExpectAsk(Icon::Information, kMultiLevelSecurityNotSwitchedOn);
+  TakeOverGeneralSettings(w.settings, w.remembered, w.view, w.ui);
+  EXPECT_EQ(w.settings.MultiLevelSecurity, 0);
+  EXPECT_EQ(w.settings.CertificatePrinting, 0);
+  EXPECT_TRUE(w.ui.Done());
+}
+
+TEST(GeneralSettingsWindow, AbbrechenNeverAuthorisesEvenWithAnEmptyPassword) {
+  Window w;
+  w.settings.ConfigPassword = "";
+  w.view.CertificatePrinting = false;
+  w.ui.ExpectSettingsPassword(SettingsPasswordKind::Configuration, std::nullopt)
+      .ExpectAsk(Icon::Error, kNotAllowedToChange);
+  TakeOverGeneralSettings(w.settings, w.remembered, w.view, w.ui);
+  EXPECT_EQ(w.settings.CertificatePrinting, 1);
+  // An empty entry with OK does authorise an empty password.
+  w.view.CertificatePrinting = false;
+  w.ui.ExpectSettingsPassword(SettingsPasswordKind::Configuration, "");
+  TakeOverGeneralSettings(w.settings, w.remembered, w.view, w.ui);
+  EXPECT_EQ(w.settings.CertificatePrinting, 0);
+}
+
+TEST(GeneralSettingsWindow, PublisherOutsideTheItemsShowsNoneAndIsKept) {
+  Window w;
+  w.settings.Publisher = 9;
+  w.view = ViewOfGeneralSettings(w.settings, w.dirs);
+  EXPECT_EQ(w.view.Publisher, -1);
+  TakeOverGeneralSettings(w.settings, w.remembered, w.view, w.ui);
+  EXPECT_EQ(w.settings.Publisher, 9);
+  w.view.Publisher = 2;
+  TakeOverGeneralSettings(w.settings, w.remembered, w.view, w.ui);
+  EXPECT_EQ(w.settings.Publisher, 2);
+}
+
+TEST(GeneralSettingsWindow, ChangedCentralSettingsWritesTheOldAndTheNewDirectory) {
+  Window w(false);
+  TempDir data;
+  w.dirs.Data = data.path();
+  w.view.CentralSettings = false;  // from the program directory to the data directory
+  w.ui.ExpectProgress();
+  ApplyGeneralSettings(w.settings, w.remembered, w.view, w.dirs, w.ui);
+  ASSERT_TRUE(std::filesystem::exists(w.dir / "ABIEINST.DAT"));
+  ASSERT_TRUE(std::filesystem::exists(data / "ABIEINST.DAT"));
+  EXPECT_EQ(DecodeGeneralSettings(ReadAll(w.dir / "ABIEINST.DAT")).CentralSettings, 0);
+  EXPECT_EQ(DecodeGeneralSettings(ReadAll(data / "ABIEINST.DAT")).CentralSettings, 0);
 }
 
 TEST(GeneralSettingsWindow, StandardSetsTheUnprotectedDefaultsOnly) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/io_error.h"
+#include "support/file_size_limit.h"
+#include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
 namespace tolka::settings {
@@ -125,6 +127,54 @@ TEST(NameLists, AddRule) {
   EXPECT_FALSE(AddNameListEntry(entries, "Band\r\nChor"));
   EXPECT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries.back(), "Chor ");
+}
+
+}  // namespace
+}  // namespace tolka::settings
+
+namespace tolka::settings {
+namespace {
+
+TEST(NameListEditor, EntriesLongerThanTheirRecordFieldAreRefused) {
+  std::vector<std::string> entries;
+  EXPECT_EQ(AddNameListEntryChecked(NameListKind::Classes, entries, "1234567890"), "");
+  EXPECT_NE(AddNameListEntryChecked(NameListKind::Classes, entries, "12345678901").find("10"),
+            std::string::npos);
+  EXPECT_EQ(AddNameListEntryChecked(NameListKind::Tutors, entries, std::string(40, 't')), "");
+  EXPECT_FALSE(
+      AddNameListEntryChecked(NameListKind::Tutors, entries, std::string(41, 't')).empty());
+  EXPECT_EQ(AddNameListEntryChecked(NameListKind::ProjectCourses, entries, std::string(30, 'p')),
+            "");
+  EXPECT_FALSE(
+      AddNameListEntryChecked(NameListKind::ProjectCourses, entries, std::string(31, 'p')).empty());
+  EXPECT_EQ(entries,
+            (std::vector<std::string>{"1234567890", std::string(40, 't'), std::string(30, 'p')}));
+}
+
+TEST(NameListEditor, LongerEntriesOfAFileAreShown) {
+  test::TempDir dir;
+  auto dirs = core::Directories::AllAt(dir.path());
+  test::WriteAll(dir / "KLASSEN.KLL",
+                 {'1', '2', '3', '4', '5', '6', '7', '8', '9', '0', '1', '\r', '\n'});
+  test::ScriptedInteraction ui;
+  const auto entries = OpenNameListEditor(NameListKind::Classes, dirs, true, ui);
+  ASSERT_TRUE(entries);
+  EXPECT_EQ(*entries, (std::vector<std::string>{"12345678901"}));
+}
+
+TEST(NameListEditor, UnwritableDefaultsAreToldOnceAndShown) {
+  test::TempDir dir;
+  auto dirs = core::Directories::AllAt(dir.path());
+  test::ScriptedInteraction ui;
+  ui.ExpectAsk(core::Icon::Error, "konnte nicht gespeichert werden");
+  std::optional<std::vector<std::string>> entries;
+  {
+    test::FileSizeLimit limit(5);
+    entries = OpenNameListEditor(NameListKind::Tutors, dirs, true, ui);
+  }
+  EXPECT_TRUE(ui.Done());
+  ASSERT_TRUE(entries);
+  EXPECT_EQ(*entries, InfoOf(NameListKind::Tutors).Defaults);
 }
 
 }  // namespace

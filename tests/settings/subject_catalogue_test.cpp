@@ -447,14 +447,14 @@ TEST(SubjectTakeOver, ValidTextsAreStored) {
   EXPECT_EQ(e.Defined, 1);  // not in the window
 }
 
-TEST(SubjectTakeOver, NotAnIntegerStopsAtTheField) {
+TEST(SubjectTakeOver, NotAnIntegerChangesNothing) {
   SubjectEntry e = BuiltInSubjectCatalogue().Entries[4];
   SubjectEntryTexts t = ValidTexts();
   t.HoursAdvanced = "5a";
   EXPECT_EQ(TakeOverSubjectEntry(e, t), "'5a' ist kein gültiger Integerwert");
-  // Before the field: new values; from it on: the old ones.
-  EXPECT_EQ(e.SubjectName, "Deutsch als Zweitsprache");
-  EXPECT_EQ(e.IntroPosition, 5);
+  // All or nothing: the fields before the failing one keep their old values.
+  EXPECT_EQ(e.SubjectName, "Deutsch");
+  EXPECT_EQ(e.IntroPosition, 1);
   EXPECT_EQ(e.SubjectArea, 1);
   EXPECT_EQ(e.HoursAdvanced, 5);
   EXPECT_EQ(e.HoursBasic, 3);
@@ -476,7 +476,7 @@ TEST(SubjectTakeOver, OutOfRangeStopsWithTheRangeMessage) {
   SubjectEntryTexts t = ValidTexts();
   t.CertificatePosition = "65536";
   EXPECT_EQ(TakeOverSubjectEntry(e, t), "Fehler bei Bereichsprüfung");
-  EXPECT_EQ(e.HoursBasic, 4);
+  EXPECT_EQ(e.HoursBasic, 3);  // read before the failing field, not stored
   EXPECT_EQ(e.CertificatePosition, 11);
   t.CertificatePosition = "-1";
   EXPECT_EQ(TakeOverSubjectEntry(e, t), "Fehler bei Bereichsprüfung");
@@ -487,6 +487,56 @@ TEST(SubjectTakeOver, OutOfRangeStopsWithTheRangeMessage) {
   t.CertificatePosition = " +12 ";
   EXPECT_EQ(TakeOverSubjectEntry(e, t), "");
   EXPECT_EQ(e.CertificatePosition, 12);
+}
+
+TEST(SubjectTakeOver, CatalogueEntryRefusesBlankAndDuplicateNamesAndOddPositions) {
+  SubjectCatalogue c = BuiltInSubjectCatalogue();
+  const SubjectCatalogue before = c;
+  SubjectEntryTexts t = DisplayedTextsOf(c.Entries[4]);  // Deutsch
+  for (const char* blank : {"", "   "}) {
+    t.SubjectName = blank;
+    const auto error = TakeOverCatalogueEntry(c, 4, t);
+    ASSERT_TRUE(error) << blank;
+    EXPECT_EQ(error->Field, SubjectField::SubjectName);
+  }
+  t.SubjectName = "Englisch";  // entry 5
+  auto error = TakeOverCatalogueEntry(c, 4, t);
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->Message.find("Nr. 5"), std::string::npos);
+  t.SubjectName = "Deutsch";
+  for (const char* position : {"9", "43", "1"}) {
+    t.CertificatePosition = position;
+    error = TakeOverCatalogueEntry(c, 4, t);
+    ASSERT_TRUE(error) << position;
+    EXPECT_EQ(error->Field, SubjectField::CertificatePosition);
+  }
+  t.HoursBasic = "x";
+  t.CertificatePosition = "11";
+  error = TakeOverCatalogueEntry(c, 4, t);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Field, SubjectField::HoursBasic);
+  EXPECT_EQ(EncodeSubjectCatalogue(c), EncodeSubjectCatalogue(before));
+
+  // Accepted: its own name, the placeholder shared with 26..30, 0, 10 and 42.
+  t = DisplayedTextsOf(c.Entries[4]);
+  for (const char* position : {"0", "10", "42"}) {
+    t.CertificatePosition = position;
+    EXPECT_FALSE(TakeOverCatalogueEntry(c, 4, t)) << position;
+  }
+  t.SubjectName = "   - - -";
+  EXPECT_FALSE(TakeOverCatalogueEntry(c, 4, t));
+  EXPECT_EQ(c.Entries[4].SubjectName, "   - - -");
+  EXPECT_EQ(c.Entries[4].CertificatePosition, 42);
+}
+
+TEST(SubjectTakeOver, VanishedNamesAreTheRenamedAndClearedOnes) {
+  const SubjectCatalogue before = BuiltInSubjectCatalogue();
+  SubjectCatalogue after = before;
+  after.Entries[2].SubjectName = "Biologie (bilingual)";
+  after.Entries[3].SubjectName = "   - - -";
+  after.Entries[26].SubjectName = "Chemie";  // still offered elsewhere
+  after.Entries[27].SubjectName = "Astronomie";
+  EXPECT_EQ(VanishedSubjectNames(before, after), (std::vector<std::string>{"Biologie"}));
 }
 
 }  // namespace

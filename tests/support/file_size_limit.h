@@ -1,6 +1,6 @@
 // A write failure that also hits root (who ignores permissions): while a
 // FileSizeLimit lives, writing beyond `limit` bytes into any file fails with
-// EFBIG ("E/A-Fehler 27"); the signal SIGXFSZ is ignored meanwhile.
+// EFBIG ("Die Datei ist zu groß für den Datenträger"); the signal SIGXFSZ is ignored meanwhile.
 #pragma once
 
 #include <signal.h>

@@ -123,9 +123,11 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   QStringList titles;
   for (const QAction* action : window_->menuBar()->actions()) titles << action->text();
-  EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
-                                 QStringLiteral("Prüfen und Berechnen"), QStringLiteral("Drucken"),
-                                 QStringLiteral("Werkzeuge")}));
+  EXPECT_EQ(titles,
+            (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
+                         QStringLiteral("Prüfen und Berechnen"), QStringLiteral("Drucken"),
+                         QStringLiteral("Werkzeuge"), QStringLiteral("Einstellungen"),
+                         QStringLiteral("&Hilfe")}));
 
   const auto* edit = window_->findChild<QMenu*>(QStringLiteral("Bearbeiten1"));
   ASSERT_NE(edit, nullptr);
@@ -154,7 +156,8 @@ TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
           QStringLiteral("Export der Abiturergebnisse ..."),
           QStringLiteral("Import von Personendaten ..."), QStringLiteral("Sortieren nach Namen"),
           QStringLiteral("Sortieren nach Kennummern"), QStringLiteral("Sortieren nach Klassen"),
-          QStringLiteral("Schüler Suchen"), QStringLiteral("Weiter Suchen")}));
+          QStringLiteral("Schüler Suchen"), QStringLiteral("Weiter Suchen"),
+          QStringLiteral("Drucker-Informationen")}));
   const auto* transfer = window_->findChild<QMenu*>(QStringLiteral("Exportieren1"));
   ASSERT_NE(transfer, nullptr);
   EXPECT_EQ(Captions(transfer), (QStringList{QStringLiteral("durch Kopieren..."),

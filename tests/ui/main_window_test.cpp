@@ -89,6 +89,7 @@ TEST_F(MainWindowTest, DateiMenuHoldsTheFileCommands) {
   EXPECT_EQ(captions,
             (QStringList{QStringLiteral("&Neu"), QStringLiteral("Ö&ffnen..."),
                          QStringLiteral("&Speichern"), QStringLiteral("Speichern &unter..."),
+                         QStringLiteral("&Drucken..."), QStringLiteral("D&rucker einrichten..."),
                          QStringLiteral("&Beenden")}));
   EXPECT_EQ(MenuAction("FileNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
   EXPECT_EQ(MenuAction("FileOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
@@ -106,12 +107,13 @@ TEST_F(MainWindowTest, ToolBarHintsAndTheModifiedBoxAtTheRightEnd) {
   for (const QAction* action : bar->actions()) {
     if (!action->statusTip().isEmpty()) hints << action->statusTip();
   }
-  EXPECT_EQ(
-      hints,
-      (QStringList{QStringLiteral("Neu"), QStringLiteral("Öffnen"), QStringLiteral("Speichern"),
-                   QStringLiteral("Ausschneiden des aktuellen Schülerdatensatzes"),
-                   QStringLiteral("Kopieren des aktuellen Schülerdatensatzes"),
-                   QStringLiteral("Einfügen des Schülerdatensatzes"), QStringLiteral("Beenden")}));
+  EXPECT_EQ(hints, (QStringList{QStringLiteral("Neu"), QStringLiteral("Öffnen"),
+                                QStringLiteral("Speichern"), QStringLiteral("Druckereinstellungen"),
+                                QStringLiteral("Ausschneiden des aktuellen Schülerdatensatzes"),
+                                QStringLiteral("Kopieren des aktuellen Schülerdatensatzes"),
+                                QStringLiteral("Einfügen des Schülerdatensatzes"),
+                                QStringLiteral("Inhalt der Hilfe"), QStringLiteral("Info"),
+                                QStringLiteral("Beenden")}));
   EXPECT_EQ(bar->widgetForAction(bar->actions().last())->objectName(),
             QStringLiteral("ModifiedBox"));
 

@@ -20,10 +20,16 @@ PasswordChangeDialog::PasswordChangeDialog(QWidget* parent) : QDialog(parent) {
   first_ = new QLineEdit(this);
   first_->setObjectName(QStringLiteral("FirstEdit"));
   first_->setEchoMode(QLineEdit::Password);
+  first_->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
   first_->setMinimumWidth(260);
   second_ = new QLineEdit(this);
   second_->setObjectName(QStringLiteral("SecondEdit"));
   second_->setEchoMode(QLineEdit::Password);
+  second_->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
+  // The password is stored as string[15]: a longer one would be cut on
+  // storing and never be accepted again.
+  first_->setMaxLength(15);
+  second_->setMaxLength(15);
   prompt->setBuddy(first_);
 
   QDialogButtonBox* buttons = OkCancelButtons(this);

@@ -90,6 +90,9 @@ SettingsPasswordDialog::SettingsPasswordDialog(core::SettingsPasswordKind kind, 
   edit_ = new QLineEdit(this);
   edit_->setObjectName(QStringLiteral("PasswordEdit"));
   edit_->setEchoMode(QLineEdit::Password);
+  edit_->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*"
+  // string[15]: a longer text could never equal a stored password.
+  edit_->setMaxLength(15);
   edit_->setMinimumWidth(260);
   prompt->setBuddy(edit_);
   layout->addWidget(prompt);
