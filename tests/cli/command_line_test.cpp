@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_error.h"
+#include "rules/pipelines.h"
 
 namespace tolka::cli {
 namespace {
@@ -23,6 +24,22 @@ TEST(CommandLine, HelpWinsOverEveryOtherProblem) {
   // After "--" it is an operand.
   EXPECT_EQ(Refusal({"--", "--help"}),
             "Unbekannter Befehl: --help (tolka-cli --help zeigt die Befehle).");
+}
+
+// The help lists every pipeline `run` accepts, taken from the one table.
+TEST(CommandLine, HelpListsEveryPipelineOfTheTable) {
+  const std::string help = UsageText();
+  const size_t start = help.find("PIPELINE:");
+  ASSERT_NE(start, std::string::npos);
+  const std::string list = help.substr(start, help.find("Mit --write", start) - start);
+  for (const rules::PipelineRow& row : rules::PipelineTable()) {
+    const bool listed = list.find(" " + row.Id + ",") != std::string::npos ||
+                        list.find(" " + row.Id + ".") != std::string::npos;
+    EXPECT_TRUE(listed) << row.Id;
+  }
+  for (const char* id : {"recommendations", "fhr-best", "fhr-check-2", "promotion"}) {
+    EXPECT_NE(list.find(id), std::string::npos) << id;
+  }
 }
 
 TEST(CommandLine, OptionsStandAnywhereInBothForms) {

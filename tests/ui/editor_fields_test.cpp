@@ -118,6 +118,39 @@ TEST_F(EditorTest, FreeTextStopsAtItsStoredSize) {
   EXPECT_EQ(Rec(0).SpecialWorkTopic, "kurz\r\nund gut");
 }
 
+// A paste longer than the field inserts what fits and says how much was
+// left out, in a message box (never silently nothing).
+TEST_F(EditorTest, APasteTooLongInsertsWhatFitsAndSaysHowMuchWasLeftOut) {
+  auto message = std::make_shared<QString>();
+  QTimer closer;
+  closer.setInterval(5);
+  QObject::connect(&closer, &QTimer::timeout, [message]() {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      *message = box->text();
+      box->accept();
+    }
+  });
+  closer.start();
+
+  FieldEdit* surname = Edit("Surname");
+  surname->setFocus();
+  surname->selectAll();
+  QGuiApplication::clipboard()->setText(QString(45, QLatin1Char('a')));
+  QTest::keyClick(surname, Qt::Key_V, Qt::ControlModifier);
+  QTest::qWait(40);
+  EXPECT_EQ(surname->text(), QString(40, QLatin1Char('a')));
+  EXPECT_TRUE(message->contains(QStringLiteral("5 Zeichen wurden weggelassen"))) << message->toStdString();
+
+  message->clear();
+  auto* topic = W<FreeTextEdit>("SpecialWorkTopic");
+  topic->selectAll();
+  QGuiApplication::clipboard()->setText(QString(250, QLatin1Char('b')));
+  topic->paste();
+  QTest::qWait(40);
+  EXPECT_EQ(topic->toPlainText(), QString(199, QLatin1Char('b')));
+  EXPECT_TRUE(message->contains(QStringLiteral("51 Zeichen wurden weggelassen"))) << message->toStdString();
+}
+
 // Points: "00".."15" and "--"; a single digit gets its zero, "-" and an
 // emptied box become "--"; "16", "99", "123" are refused as a whole (never
 // "01", "09", "12"), with a message, and the box shows its previous points.

@@ -384,18 +384,22 @@ std::string FreeTextEdit::Value() const {
   return ToCore(Shown()).value_or(filled_);
 }
 
+bool FreeTextEdit::Fits(const QString& insert) const {
+  const QTextCursor cursor = textCursor();
+  QString result = Shown();
+  result.replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(),
+                 QString(insert).replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+  const auto converted = ToCore(result);
+  return converted && app::FreeTextStoredSize(*converted) <= capacity_;
+}
+
 bool FreeTextEdit::Admits(const QString& insert) const {
   const QString character = FirstUnstorableCharacter(insert);
   if (!character.isEmpty()) {
     notices_->RefuseCharacter(character);
     return false;
   }
-  const QTextCursor cursor = textCursor();
-  QString result = Shown();
-  result.replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(),
-                 QString(insert).replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
-  const auto converted = ToCore(result);
-  if (!converted || app::FreeTextStoredSize(*converted) > capacity_) {
+  if (!Fits(insert)) {
     notices_->RefuseFullText(capacity_);
     return false;
   }
@@ -431,8 +435,31 @@ void FreeTextEdit::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void FreeTextEdit::insertFromMimeData(const QMimeData* source) {
-  if (source != nullptr && source->hasText() && !Admits(source->text())) return;
-  QPlainTextEdit::insertFromMimeData(source);
+  if (source == nullptr || !source->hasText()) return;
+  const QString text = source->text();
+  const QString character = FirstUnstorableCharacter(text);
+  if (!character.isEmpty()) {
+    notices_->RefuseCharacter(character);
+    return;
+  }
+  // A paste too long for the text inserts what fits and says how much was
+  // left out (the longest beginning that fits, found by halving).
+  qsizetype keep = text.size();
+  if (!Fits(text)) {
+    qsizetype low = 0;
+    qsizetype high = text.size();
+    while (low < high) {
+      const qsizetype mid = (low + high + 1) / 2;
+      if (Fits(text.left(mid))) {
+        low = mid;
+      } else {
+        high = mid - 1;
+      }
+    }
+    keep = low;
+    notices_->CutPaste(text.size() - keep, capacity_);
+  }
+  if (keep > 0) insertPlainText(text.left(keep));
 }
 
 // ------------------------------------------------------------- colours

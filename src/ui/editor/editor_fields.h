@@ -173,10 +173,11 @@ class RadioGroup : public QWidget {
 };
 
 // A free text ("Thema:", the remarks): line breaks shown as "\n", stored as
-// CR LF. Typing, pasting or dropping that would make the stored text longer
-// than `capacity` bytes (a line break takes two) or that brings a character
-// outside Windows-1252 is refused and reported to `notices`. Tab moves the
-// focus on.
+// CR LF. Typing that would make the stored text longer than `capacity`
+// bytes (a line break takes two), or that brings a character outside
+// Windows-1252, is refused and reported to `notices`; a paste too long
+// inserts what fits and reports how much was left out. Tab moves the focus
+// on.
 class FreeTextEdit : public QPlainTextEdit {
   Q_OBJECT
 
@@ -196,8 +197,11 @@ class FreeTextEdit : public QPlainTextEdit {
   // The shown text, block and line separators as "\n" (no blank for a
   // non-breaking space, unlike toPlainText).
   QString Shown() const;
-  // Whether `insert` may replace the selection.
+  // Whether `insert` may replace the selection: storable (else reported)
+  // and fitting (else reported).
   bool Admits(const QString& insert) const;
+  // Whether the text with `insert` in place of the selection fits.
+  bool Fits(const QString& insert) const;
 
   size_t capacity_;
   InputNotices* notices_;
