@@ -61,6 +61,8 @@ Settled SettleIntroMark(const std::string& typed) {
 
 Settled SettleBirthDate(const std::string& typed) {
   if (std::none_of(typed.begin(), typed.end(), IsDigit)) return {std::string(), {}};
+  // The record's own "no date" of an initialised slot.
+  if (typed == "00.00.0000") return {typed, {}};
   const Settled refused =
       Refused(Trimmed(typed), "kein gültiges Datum",
               "Bitte das Geburtsdatum als TT.MM.JJJJ eingeben (z. B. 07.03.2008)\roder das Feld "
@@ -92,10 +94,6 @@ InputState ValidatePoints(const std::string& text) {
   return value <= 15 ? InputState::Acceptable : InputState::Invalid;
 }
 
-std::string FixupPoints(const std::string& text) {
-  if (text.size() == 1 && IsDigit(text[0])) return "0" + text;
-  return text;
-}
 
 InputState ValidateIntroMark(const std::string& text) {
   if (text.empty()) return InputState::Intermediate;

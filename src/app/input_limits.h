@@ -36,9 +36,6 @@ enum class InputState { Invalid, Intermediate, Acceptable };
 // Points boxes (`SemesterPoints`, exam points, the learning-achievement points):
 // "00".."15" and "--" are acceptable; "", "0".."9", "-" are intermediate.
 InputState ValidatePoints(const std::string& text);
-// A single digit gets its leading zero ("5" -> "05": "5" would count as no
-// value); every other text is returned as it is.
-std::string FixupPoints(const std::string& text);
 
 // Marks of the introductory phase: "1".."6", "-" (no mark yet) and "#" (not
 // taught) are acceptable; "" is intermediate.
@@ -62,7 +59,8 @@ Settled SettleIntroMark(const std::string& typed);
 // "Geburtsdatum:" as the date box shows it ("DD.MM.YYYY" with blanks where
 // nothing was typed): a valid calendar date with a four-digit year from 1900
 // to 2099 as DD.MM.YYYY (one-digit day or month with a leading zero), a box
-// without digits as the empty text; anything else ("99.99.9999",
+// without digits as the empty text, "00.00.0000" (an initialised record's
+// "no date") as it is; anything else ("99.99.9999",
 // "31.02.2007", a half-typed date) is refused.
 Settled SettleBirthDate(const std::string& typed);
 

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "core/file_io.h"
 #include "core/io_error.h"
+#include "print/fhr_info.h"
 #include "print/print_settings.h"
 #include "settings/exam_settings.h"
 #include "settings/general_settings.h"
@@ -64,6 +65,8 @@ std::string Refusal(const std::string& name, const std::vector<uint8_t>& bytes) 
     if (bytes.size() < settings::subject_layout::kCatalogueSize) return core::kWrongSize;
   } else if (name == settings::kExamSettingsFileName) {
     if (bytes.size() < settings::exam_layout::kRecordSize) return core::kWrongSize;
+  } else if (name == print::kFhrInfoFileName) {
+    if (bytes.size() != print::fhr_info_layout::kRecordSize) return core::kWrongSize;
   } else if (name == print::kPrintSettingsFileName) {
     if (bytes.size() != print::print_layout::kRecordSize &&
         bytes.size() != print::print_layout::kOldRecordSize) {

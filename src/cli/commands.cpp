@@ -12,6 +12,7 @@
 #include "cli/cli_interaction.h"
 #include "cli/exchange_command.h"
 #include "cli/print_command.h"
+#include "cli/program_directory.h"
 #include "cli/record_json.h"
 #include "cli/run_command.h"
 #include "cli/terminal_text.h"
@@ -70,16 +71,6 @@ std::string DefinedPassword(const std::string& typed) {
     throw UserError("--password: das Passwort enthält ein Zeichen außerhalb von Windows-1252.");
   if (password->size() < kMinimumPasswordLength) throw UserError(kPasswordTooShort);
   return password->substr(0, core::kPasswordCapacity);
-}
-
-fs::path ProgramDirectory(const CommandLine& line, const fs::path& executable_dir) {
-  if (!line.ProgramDir) return core::DefaultProgramDirectory(executable_dir);
-  const fs::path dir = fs::absolute(*line.ProgramDir);
-  std::error_code ec;
-  if (!fs::is_directory(dir, ec)) {
-    throw UserError("--program-dir: " + core::PathText(dir) + ": Verzeichnis nicht gefunden");
-  }
-  return dir;
 }
 
 // The program state after start-up: settings loaded from the program

@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
+#include "cli/program_directory.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
 #include "core/data_cipher.h"
@@ -40,16 +41,6 @@ auto WithPath(const fs::path& path, Io io) {
   } catch (const IoError& e) {
     throw IoError(core::PathText(path) + ": " + e.what());
   }
-}
-
-fs::path ProgramDirectory(const CommandLine& line, const fs::path& executable_dir) {
-  if (!line.ProgramDir) return core::DefaultProgramDirectory(executable_dir);
-  const fs::path dir = fs::absolute(*line.ProgramDir);
-  std::error_code ec;
-  if (!fs::is_directory(dir, ec)) {
-    throw UserError("--program-dir: " + core::PathText(dir) + ": Verzeichnis nicht gefunden");
-  }
-  return dir;
 }
 
 // A data file read and deciphered as "dump" reads it: no ".BAK" copy.

@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
+#include "cli/program_directory.h"
 #include "cli/run_command.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
@@ -65,16 +66,6 @@ print::CertificateCommand Document(const std::string& name) {
   }
   throw UserError("Unbekanntes Dokument: \"" + FromUtf8Lossy(name) + "\".\rBekannt sind: " + known +
                   ".");
-}
-
-fs::path ProgramDirectory(const CommandLine& line, const fs::path& executable_dir) {
-  if (!line.ProgramDir) return core::DefaultProgramDirectory(executable_dir);
-  const fs::path dir = fs::absolute(*line.ProgramDir);
-  std::error_code ec;
-  if (!fs::is_directory(dir, ec)) {
-    throw UserError("--program-dir: " + core::PathText(dir) + ": Verzeichnis nicht gefunden");
-  }
-  return dir;
 }
 
 core::StudentTable ReadTable(const fs::path& file, const CommandLine& line) {

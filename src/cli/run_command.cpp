@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
+#include "cli/program_directory.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
 #include "core/data_cipher.h"
@@ -23,7 +24,6 @@ namespace tolka::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // SLOT: a decimal slot number 0..35.
 size_t SlotNumber(const std::string& text) {
@@ -44,16 +44,6 @@ const rules::PipelineRow& Pipeline(const std::string& id) {
   }
   throw UserError("Unbekannte Prüfung: \"" + FromUtf8Lossy(id) + "\".\rBekannt sind: " + known +
                   ".");
-}
-
-fs::path ProgramDirectory(const CommandLine& line, const fs::path& executable_dir) {
-  if (!line.ProgramDir) return core::DefaultProgramDirectory(executable_dir);
-  const fs::path dir = fs::absolute(*line.ProgramDir);
-  std::error_code ec;
-  if (!fs::is_directory(dir, ec)) {
-    throw UserError("--program-dir: " + core::PathText(dir) + ": Verzeichnis nicht gefunden");
-  }
-  return dir;
 }
 
 // The typed password as the password query keeps it: Windows-1252, cut to

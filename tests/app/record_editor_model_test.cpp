@@ -699,9 +699,27 @@ TEST(InputLimits, PointsBoxes) {
   EXPECT_EQ(ValidatePoints("1"), InputState::Intermediate);
   EXPECT_EQ(ValidatePoints("-"), InputState::Intermediate);
   EXPECT_EQ(ValidatePoints("7"), InputState::Intermediate);
-  EXPECT_EQ(FixupPoints("7"), "07");
-  EXPECT_EQ(FixupPoints("12"), "12");
-  EXPECT_EQ(FixupPoints("-"), "-");
+  // Settled as a whole when the box is left: never cut into another value.
+  EXPECT_EQ(SettlePoints("7").Text, "07");
+  EXPECT_EQ(SettlePoints("12").Text, "12");
+  EXPECT_EQ(SettlePoints("-").Text, "--");
+  EXPECT_EQ(SettlePoints("").Text, "--");
+  for (const char* bad : {"16", "20", "99", "123", "1-", " 5", "a"}) {
+    EXPECT_FALSE(SettlePoints(bad).Text) << bad;
+    EXPECT_NE(SettlePoints(bad).Message.find("keine gültige Punktzahl"), std::string::npos);
+  }
+  EXPECT_EQ(SettleIntroMark("").Text, "-");
+  EXPECT_FALSE(SettleIntroMark("0").Text);
+  // Dates: valid calendar dates (leap years too), no digits, or the
+  // initialised record's "00.00.0000".
+  EXPECT_EQ(SettleBirthDate("29.02.2008").Text, "29.02.2008");
+  EXPECT_EQ(SettleBirthDate(" 7. 3.2008").Text, "07.03.2008");
+  EXPECT_EQ(SettleBirthDate("  .  .    ").Text, "");
+  EXPECT_EQ(SettleBirthDate("00.00.0000").Text, "00.00.0000");
+  for (const char* bad : {"29.02.2007", "31.04.2008", "99.99.9999", "12.04.    ", "01.13.2008",
+                          "01.01.1899"}) {
+    EXPECT_FALSE(SettleBirthDate(bad).Text) << bad;
+  }
 }
 
 TEST(InputLimits, IntroPhaseMarks) {

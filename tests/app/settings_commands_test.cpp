@@ -132,6 +132,21 @@ TEST(SettingsImport, OneDamagedFileImportsNothing) {
   EXPECT_EQ(to.state.Catalogue.Entries[26].SubjectName, "   - - -");
 }
 
+// FHRINFO.DAT has its fixed size too: a damaged one imports nothing.
+TEST(SettingsImport, ADamagedFhrInfoFileImportsNothing) {
+  Installation from;
+  TempDir source;
+  from.quiet.ExpectAsk(Icon::Information, "exportiert");
+  ExportSettings(from.state, from.quiet, source.path(), false);
+  test::WriteAll(source / "FHRINFO.DAT", std::vector<uint8_t>(127, 0));
+
+  Installation to(false);
+  to.quiet.ExpectAsk(Icon::Error, "FHRINFO.DAT");
+  EXPECT_FALSE(ImportSettings(to.state, to.quiet, source.path(), false));
+  EXPECT_FALSE(fs::exists(to.dir / "FachDef.DAT"));
+  EXPECT_FALSE(fs::exists(to.dir / "FHRINFO.DAT"));
+}
+
 TEST(SettingsImport, WrongOrCancelledPasswordImportsNothing) {
   Installation from;
   TempDir source;

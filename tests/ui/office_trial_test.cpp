@@ -4,6 +4,7 @@
 // password definition left with Escape. Keys and clicks go through QTest to
 // the real widgets; the save questions are real message boxes.
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 #include <filesystem>
 
@@ -206,6 +207,37 @@ TEST_F(SaveQuestionTest, EscapeInTheLeavingQuestionKeepsTheProgramOpen) {
   EXPECT_TRUE(window_->isVisible());
   EXPECT_TRUE(state_.Data.Modified);
   EXPECT_FALSE(fs::exists(dir_ / "Sicherung.DAT"));
+}
+
+}  // namespace
+}  // namespace tolka::ui
+
+namespace tolka::ui {
+namespace {
+
+// "&Datei" lists the data files last opened or saved, newest first, at most
+// four; a click opens one as "Öffnen..." does.
+TEST_F(EditorTest, TheFileMenuListsTheLastFourDataFiles) {
+  QSettings().remove(QStringLiteral("recentFiles"));
+  for (const char* name : {"A.TLK", "B.TLK", "C.TLK", "D.TLK", "E.TLK"}) {
+    ui_.ExpectSaveDialog(dir_ / name).ExpectSavingWindow();
+    MenuAction("FileSaveAs")->trigger();
+  }
+  const QStringList files = window_->RecentFiles();
+  ASSERT_EQ(files.size(), 4);
+  EXPECT_TRUE(files.front().endsWith(QStringLiteral("E.TLK")));
+  EXPECT_TRUE(files.back().endsWith(QStringLiteral("B.TLK")));
+
+  auto* file_menu = window_->findChild<QAction*>(QStringLiteral("FileNew"))->parent();
+  QMetaObject::invokeMethod(file_menu, "aboutToShow");
+  QAction* first = MenuAction("RecentFile1");
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->text(), QStringLiteral("&1 E.TLK"));
+  state_.Data.Table.At(0).Surname = "Anders";
+  state_.Data.Modified = false;
+  MenuAction("RecentFile3")->trigger();  // C.TLK
+  EXPECT_EQ(state_.Data.CurrentFileName, "C.TLK");
+  EXPECT_EQ(window_->RecentFiles().front(), files[2]);
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ namespace {
 
 using app::EditorPage;
 
+constexpr int kPageMaximumWidth = 900;
+
 
 }  // namespace
 
@@ -51,6 +53,10 @@ RecordEditor::RecordEditor(app::AppState& state, core::Interaction& ui, QWidget*
     auto* scroll = new QScrollArea(stack_);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // In a maximised window the fields do not stretch over the whole screen:
+    // a page grows to a readable width and stays at the left.
+    page->setMaximumWidth(kPageMaximumWidth);
+    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scroll->setWidget(page);
     stack_->addWidget(scroll);
   }
