@@ -155,6 +155,20 @@ TEST_F(DataFileConflict, NoRecordedTimeAsksBeforeOverwriting) {
   EXPECT_TRUE(ui.Done());
 }
 
+// Not even a file whose time reads as the very value that stands for "no
+// time recorded" passes unasked: without a recorded time nothing shows that
+// this session wrote the file.
+TEST_F(DataFileConflict, NoRecordedTimeAsksEvenWhenTheFileTimeLooksTheSame) {
+  fs::last_write_time(path_, fs::file_time_type{});
+  ASSERT_EQ(fs::last_write_time(path_), fs::file_time_type{});
+  state_.Data.LastWriteTime = {};
+  ScriptedInteraction ui;
+  ui.ExpectAsk(Icon::Warning, Question(), Answer::No);
+  EXPECT_FALSE(SaveData(state_, ui));
+  EXPECT_TRUE(ui.Done());
+  EXPECT_NE(ReadAll(path_), state_.Data.Block());
+}
+
 // Leaving the program: No to the overwrite keeps the program open so the
 // changes are not lost; "Sicherung.DAT" is written as always.
 TEST_F(DataFileConflict, LeavingWithAConflictAnsweredNoStaysOpen) {

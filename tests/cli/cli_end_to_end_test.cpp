@@ -276,6 +276,33 @@ TEST_F(CliEndToEnd, AFileEncipheredAltDumpsWithVariantAlt) {
   EXPECT_NE(Dump(old_file, {"--password", "altes Pw"}).dump(), expected.dump());
 }
 
+// "alt" is only for reading: a file written back by run is enciphered the
+// way every save writes, so it opens afterwards without --variant.
+TEST_F(CliEndToEnd, RunWritesAFileReadWithVariantAltBackEncipheredNeu) {
+  Json document = Json::object();
+  document["slots"] = Json::array({RealisticRecordJson()});
+  const fs::path plain = work_ / "plain.TLK";
+  Load(WriteJson("in.json", document), plain);
+
+  core::DataFileBlock block = ReadAll(plain);
+  const std::string scrambled = core::ScramblePassword("altes Pw");
+  core::SetPasswordField(block, scrambled);
+  core::ApplyCipher(block, scrambled, core::CipherVariant::Alt);
+  const fs::path old_file = work_ / "ALT.TLK";
+  WriteAll(old_file, block);
+
+  const CliRun run = Run({"run", old_file.string(), "0", "clear-credits", "--write", "--password",
+                          "altes Pw", "--variant", "alt"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const CliRun plain_run = Run({"run", plain.string(), "0", "clear-credits", "--write"});
+  ASSERT_EQ(plain_run.ExitCode, 0) << plain_run.Err;
+
+  Json expected = Dump(plain);
+  expected["protected"] = true;
+  EXPECT_EQ(Dump(old_file, {"--password", "altes Pw"}).dump(), expected.dump());
+  EXPECT_EQ(core::GetPasswordField(ReadAll(old_file)), scrambled);
+}
+
 TEST_F(CliEndToEnd, LoadProblemsWriteNothing) {
   const fs::path existing = work_ / "vorhanden.TLK";
   ASSERT_EQ(Run({"new", existing.string()}).ExitCode, 0);

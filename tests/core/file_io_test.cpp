@@ -100,7 +100,6 @@ TEST(FileIo, AtomicSaveReplacesWholeAndLeavesNoTemporaryFile) {
   EXPECT_EQ(entries, 1u);
 }
 
-
 TEST(FileIo, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
   TempDir dir;
   WriteAll(dir / "f", {1, 2, 3});
@@ -114,6 +113,29 @@ TEST(FileIo, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
     }
   }
   EXPECT_EQ(ReadAll(dir / "f"), (std::vector<uint8_t>{1, 2, 3}));
+  size_t entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1u);
+}
+
+// The last step fails: a folder of the target's name cannot be replaced by
+// the rename. That holds for every user, root included, so the failure does
+// not hang on permissions.
+TEST(FileIo, AFailedFinalRenameReportsItAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "JG.TLK");
+  WriteAll(dir / "JG.TLK" / "inside", {1, 2});
+  ASSERT_FALSE(IsWriteProtected(dir / "JG.TLK"));
+  try {
+    SaveFileAtomically(dir / "JG.TLK", {7, 8, 9});
+    FAIL() << "no IoError";
+  } catch (const IoError& e) {
+    EXPECT_EQ(
+        std::string(e.what()),
+        Q(dir / "JG.TLK") + " konnte nicht gespeichert werden:\rDas ist ein Ordner, keine Datei.");
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "JG.TLK"));
+  EXPECT_EQ(ReadAll(dir / "JG.TLK" / "inside"), (std::vector<uint8_t>{1, 2}));
   size_t entries = 0;
   for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
   EXPECT_EQ(entries, 1u);

@@ -107,6 +107,22 @@ TEST_F(FhrTest, ALanguageBegunInGrade11CountsOnlyForThePairThreePlusFour) {
   EXPECT_FALSE(list.IsRaised(56));
 }
 
+// Grade 10 is not late: the language counts for every pair, as one begun in
+// grade 5 does.
+TEST_F(FhrTest, ALanguageBegunInGrade10CountsForEveryPair) {
+  TypicalStudent();
+  Take(kEnglisch, 0, 0);
+  area.Student.ForeignLanguages[0] = {};
+  Take(kFranzoesisch, 2, 10);
+  Language(1, "Französisch", "10");
+  for (int pair : {1, 2, 3}) {
+    RuleWorkArea copy = area;
+    CheckResultList l;
+    FhrCredit(ctx, copy, pair, l);
+    EXPECT_FALSE(l.IsRaised(56)) << pair;
+  }
+}
+
 TEST_F(FhrTest, AnUnusableAdvancedSemesterRaises40And53) {
   TypicalStudent();
   area.SubjectSlots[kMathematik].Points[2] = 0;
@@ -283,6 +299,13 @@ TEST(FhrGradeTest, GradeTableBoundaries) {
   for (int t = 96; t <= 100; ++t) EXPECT_EQ(grade(t), "3,9") << t;
   for (int t = 101; t <= 106; ++t) EXPECT_EQ(grade(t), "3,8") << t;
   EXPECT_EQ(grade(107), "3,7");
+  // The tenth threshold is 95 + 10 x 5.703 = 152.03, the twentieth 209.06:
+  // both are reached only because the step is 5.703 and not 5.7 (whose sums
+  // land just below 152 and 209 and truncate to 151 and 208).
+  EXPECT_EQ(grade(152), "3,0");
+  EXPECT_EQ(grade(153), "2,9");
+  EXPECT_EQ(grade(209), "2,0");
+  EXPECT_EQ(grade(210), "1,9");
   EXPECT_EQ(grade(260), "1,1");
   for (int t = 261; t <= 285; ++t) EXPECT_EQ(grade(t), "1,0") << t;
   EXPECT_EQ(grade(400), "1,0");

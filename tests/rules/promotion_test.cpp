@@ -78,6 +78,17 @@ TEST_F(PromotionTest, OneFiveWithOnlyOneThreeAmongTheMainSubjectsIsNotCompensabl
   EXPECT_EQ(r.PromotableToQualPhase, 0);
 }
 
+TEST_F(PromotionTest, OneFiveWithExactlyTwoThreesAmongTheMainSubjectsIsCompensated) {
+  Mark(7, "5");  // Mathematik
+  Mark(0, "3");  // Deutsch
+  Mark(9, "3");
+  Mark(10, "4");
+  const PromotionResult r = CheckPromotion(ctx, area, list);
+  EXPECT_EQ(Items(), std::vector<int>{});
+  EXPECT_EQ(r.CompensationAllowable, 1);
+  EXPECT_EQ(r.PromotableToQualPhase, 1);
+}
+
 TEST_F(PromotionTest, AFiveInAFurtherSubjectMayBeCompensatedByFurtherSubjects) {
   for (size_t row : {0, 7, 9, 10}) Mark(row, "4");
   Mark(3, "5");  // Geschichte
@@ -151,6 +162,17 @@ TEST_F(PromotionTest, UnmarkedFurtherEntriesNeverDisplaceMarkedOnes) {
   area.Student.IntroPhase[14] = {"Philosophie", "4", "-"};  // first half-year's mark
   const PromotionResult r = CheckPromotion(ctx, area, list);
   EXPECT_EQ(Items(), std::vector<int>{});
+  EXPECT_EQ(r.PromotableToQualPhase, 1);
+}
+
+// Ten further subjects with a mark: only the nine best count, so a "5" in
+// the tenth is no failing mark at all.
+TEST_F(PromotionTest, AFiveInTheTenthBestFurtherSubjectIsIgnored) {
+  area.Student.IntroPhase[13] = {"Physik", "3", "3"};
+  Mark(5, "5");  // Sozialkunde, the worst of the ten
+  const PromotionResult r = CheckPromotion(ctx, area, list);
+  EXPECT_EQ(Items(), std::vector<int>{});
+  EXPECT_EQ(r.CompensationAllowable, 0);
   EXPECT_EQ(r.PromotableToQualPhase, 1);
 }
 

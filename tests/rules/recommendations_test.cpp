@@ -106,12 +106,21 @@ TEST_F(RecommendationsTest, FourOralExamsAlreadyMakeTheRecommendationsPointless)
   EXPECT_EQ(best[20], 0);  // counted for the current state only
 }
 
+TEST_F(RecommendationsTest, ThreeOralExamsStillLeaveTheRecommendations) {
+  RuleWorkArea area = CompleteStudent();  // Geschichte: oral exam
+  for (size_t k : {kMathematik, kEnglisch}) area.SubjectSlots[k].Points[6] = 9;
+  ComputeImprovementHints(ctx, area, false, flags, list);
+  EXPECT_EQ(flags[20], 0);
+}
+
 TEST_F(RecommendationsTest, EstimateFromTheSemesterAverage) {
   RuleWorkArea area;
   // Written 08, semesters averaging 10 (10, 11, 9, 10): the oral mark is 10.
   SetExam(area, kDeutsch, kBasic, {10, 11, 9, 10}, 8, kNo);
   // Written above the average: no oral mark is assumed.
   SetExam(area, kEnglisch, kAdvanced, {10, 10, 10, 10}, 12, kNo);
+  // Written equal to the average (12, 11, 13, 12): not below it, no oral mark.
+  SetExam(area, kPhysik, kBasic, {12, 11, 13, 12}, 12, kNo);
   // An oral mark already given stays.
   SetExam(area, kGeschichte, kBasic, {12, 12, 12, 12}, kNo, 7);
   // Only two semesters with a mark: their mean (13 + 14) / 2 = 13.
@@ -121,6 +130,7 @@ TEST_F(RecommendationsTest, EstimateFromTheSemesterAverage) {
   EstimateExamsFromAverage(area);
   EXPECT_EQ(area.SubjectSlots[kDeutsch].Points[6], 10);
   EXPECT_EQ(area.SubjectSlots[kEnglisch].Points[6], kNoMark);
+  EXPECT_EQ(area.SubjectSlots[kPhysik].Points[6], kNoMark);
   EXPECT_EQ(area.SubjectSlots[kGeschichte].Points[6], 7);
   EXPECT_EQ(area.SubjectSlots[kMathematik].Points[6], 13);
   EXPECT_EQ(area.SubjectSlots[kBiologie].Points[6], kNoMark);

@@ -189,7 +189,8 @@ TEST(GeneralSettingsLoad, ShortMainFileFallsBackToTheGoodBackupAndKeepsIt) {
   WriteAll(in.program / "ABIEINST.BAK", good);
   GeneralSettings s = DefaultGeneralSettings();
   const auto load = LoadGeneralSettings(s, in.dirs);
-  EXPECT_NE(load.Message.find("Die Datei ist zu kurz (falsche Größe)"), std::string::npos) << load.Message;
+  EXPECT_NE(load.Message.find("Die Datei ist zu kurz (falsche Größe)"), std::string::npos)
+      << load.Message;
   EXPECT_NE(load.Message.find("ABIEINST.DAT"), std::string::npos);
   EXPECT_NE(load.Message.find("ABIEINST.BAK"), std::string::npos);
   EXPECT_EQ(s.ConfigPassword, "Geheim1");
@@ -313,6 +314,27 @@ TEST(GeneralSettingsLoad, DamagedDataDirectoryFileWithoutBackupFallsToTheProgram
   EXPECT_EQ(s.Publisher, 3);
   EXPECT_EQ(in.dirs.Settings, in.program.path());
   EXPECT_EQ(ReadAll(in.data / "ABIEINST.DAT"), std::vector<uint8_t>(20, 0));
+}
+
+// The settings directory's own backup comes before the program directory's
+// main file: the data directory keeps its settings although its main file is
+// damaged.
+TEST(GeneralSettingsLoad, DamagedDataDirectoryFileFallsBackToTheBackupBesideIt) {
+  Install in;
+  GeneralSettings there = Sample();
+  there.Publisher = 4;
+  const auto there_bytes = EncodeGeneralSettings(there);
+  WriteAll(in.data / "ABIEINST.DAT", std::vector<uint8_t>(20, 0));
+  WriteAll(in.data / "ABIEINST.BAK", there_bytes);
+  WriteAll(in.program / "ABIEINST.DAT", SampleBytes());
+  GeneralSettings s = Sample();  // in memory: CentralSettings 0
+  const auto load = LoadGeneralSettings(s, in.dirs);
+  EXPECT_NE(load.Message.find("Die Datei ist zu kurz (falsche Größe)"), std::string::npos);
+  EXPECT_EQ(s.Publisher, 4);
+  EXPECT_EQ(in.dirs.Settings, in.data.path());
+  EXPECT_EQ(ReadAll(in.data / "ABIEINST.BAK"), there_bytes);
+  EXPECT_EQ(ReadAll(in.data / "ABIEINST.DAT"), std::vector<uint8_t>(20, 0));
+  EXPECT_FALSE(fs::exists(in.program / "ABIEINST.BAK"));
 }
 
 TEST(GeneralSettingsLoad, BackupThatCannotBeWrittenIsReportedAndTheValuesStay) {
