@@ -1,7 +1,7 @@
 // Driving modal dialogs from a test: WhenModal<T>(action) runs `action` on
 // the active modal widget as soon as it is a visible T. The action runs from
 // the event loop of the dialog's exec(), so it can fill fields and press
-// buttons. If no such dialog comes within many polls, the test fails and the
+// buttons. If no such dialog comes within a minute of polls, the test fails and the
 // active modal widget is closed so the test cannot hang.
 #pragma once
 
@@ -34,7 +34,7 @@ void WhenModal(std::function<void(T*)> action) {
       action(dialog);
       return;
     }
-    if (++*polls > 2000) {
+    if (++*polls > 12000) {  // a minute: slow sanitizer builds on a busy machine
       timer->stop();
       timer->deleteLater();
       ADD_FAILURE() << "the expected modal dialog did not come";
