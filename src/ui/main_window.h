@@ -168,7 +168,9 @@ class MainWindow : public QMainWindow {
   void PrintStatistics();
   // The print preview when "Seitenansicht vor dem Druck" is on, else the
   // printer directly (sheet prompts, one job per sheet).
-  void OutputDocument(const print::PrintDocument& document);
+  // `pdf_name` is the name "Als PDF speichern ..." proposes (Windows-1252);
+  // empty: the current student's surname.
+  void OutputDocument(const print::PrintDocument& document, const std::string& pdf_name = {});
   // The printer the user chose; it holds for later jobs.
   QPrinter& Printer();
   // "Seitenansicht vor dem Druck": a program setting outside the binary

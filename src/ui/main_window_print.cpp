@@ -151,22 +151,24 @@ void MainWindow::PrintReportSheetForAll(print::ReportSheet sheet) {
     interaction_->Tell(core::Icon::Information, print::AllStudentsNothingMessage());
     return;
   }
-  OutputDocument(document);
+  // The file of a whole run is named after the sheet, not one student.
+  OutputDocument(document, print::ReportSheetName(sheet) + std::string("-alle.pdf"));
 }
 
 void MainWindow::PrintStatistics() {
   ShowState();
-  OutputDocument(print::BuildStatisticsDocument(SourcesOf(state_), state_.Data.Table));
+  OutputDocument(print::BuildStatisticsDocument(SourcesOf(state_), state_.Data.Table),
+                 std::string(print::kStatisticsCaption) + ".pdf");
 }
 
-void MainWindow::OutputDocument(const print::PrintDocument& document) {
+void MainWindow::OutputDocument(const print::PrintDocument& document, const std::string& pdf_name) {
   PrintOutputs outputs;
   outputs.Parent = this;
   outputs.Printer = &Printer();
   outputs.Ui = interaction_;
   outputs.PdfDirectory = state_.Dirs.Data;
   const core::StudentRecord& student = state_.Data.Table.At(static_cast<size_t>(current_student_));
-  outputs.PdfName = student.Surname + ".pdf";
+  outputs.PdfName = pdf_name.empty() ? student.Surname + ".pdf" : pdf_name;
   if (PreviewBeforePrinting()) {
     ShowPrintPreview(outputs, document);
   } else {
