@@ -1,5 +1,6 @@
-// The printing of the main window: the menu "Drucken" with the certificate
-// commands and the check item "Seitenansicht vor dem Druck", the printer the
+// The printing of the main window: the menu "Drucken" with the report
+// sheets (one student or "für ALLE"), the certificate commands, the
+// statistics and the check item "Seitenansicht vor dem Druck", the printer the
 // user chose, and the way every print command's sheets leave the program
 // (print preview, printer, PDF).
 #include <QAction>
