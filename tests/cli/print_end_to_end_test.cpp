@@ -337,7 +337,8 @@ TEST_F(CliPrint, UnknownDocumentSlotOrMissingPdfOptionEndWithOne) {
 // slots 0..count-1 (then free), each with its own number and surname.
 class CliSheets : public CliPrint {
  protected:
-  void Group(const std::vector<std::string>& surnames) {
+  // `number`: the same StudentId for everyone instead of 01, 02, ...
+  void Group(const std::vector<std::string>& surnames, const std::string& number = "") {
     std::ifstream in(fs::path(TOLKA_CASES_DIR) / "clean-abitur-exam-result" / "input.json");
     std::stringstream buffer;
     buffer << in.rdbuf();
@@ -347,7 +348,8 @@ class CliSheets : public CliPrint {
     for (size_t i = 0; i < surnames.size(); ++i) {
       std::string copy = slot;
       Replace(copy, "\"slot\": 0", "\"slot\": " + std::to_string(i));
-      Replace(copy, "\"StudentId\": \"1\"", "\"StudentId\": \"0" + std::to_string(i + 1) + "\"");
+      Replace(copy, "\"StudentId\": \"1\"",
+              "\"StudentId\": \"" + (number.empty() ? "0" + std::to_string(i + 1) : number) + "\"");
       Replace(copy, "\"Surname\": \"Becker\"", "\"Surname\": \"" + surnames[i] + "\"");
       json += (i == 0 ? "" : ",") + copy;
     }
@@ -444,6 +446,17 @@ TEST_F(CliSheets, PdfDirWritesOneFilePerStudent) {
             1);
   // Certificates take neither --all nor --pdf-dir.
   EXPECT_EQ(PrintWith({"--all", "--pdf", Pdf().string()}, "abitur-certificate").ExitCode, 1);
+}
+
+TEST_F(CliSheets, PdfDirKeepsStudentsWithTheSameNameApart) {
+  Settings(1, 0, 3);
+  Group({"Schulz", "Schulz"}, "7");
+  const fs::path out = dir_ / "pdfs";
+  fs::create_directory(out);
+  const CliRun run = PrintWith({"--all", "--pdf-dir", out.string()}, "data-sheet");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_TRUE(fs::exists(out / "7-Schulz.pdf"));
+  EXPECT_TRUE(fs::exists(out / "7-Schulz_1.pdf"));
 }
 
 TEST_F(CliSheets, StatisticsPrintTwoPagesAndStillCheckTheSlot) {

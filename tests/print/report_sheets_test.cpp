@@ -358,6 +358,31 @@ TEST_F(ReportSheetTest, RecommendationBlockLimitIsFifteen) {
   EXPECT_NE(many.Canvas.FindText("Es könnten 16 Empfehlungen gegeben werden."), nullptr);
 }
 
+TEST_F(ReportSheetTest, RecommendationSheetDecidesTheBestCaseByBlockThree) {
+  // The clean student can still pass: the best case reaches BlockIIIMin.
+  const core::StudentTable clean = rules::testing::TableWith(catalogue, CleanStudent(catalogue));
+  const RecordingCanvas good = DrawSheet(clean, 0, ReportSheet::Recommendations);
+  bool best = false;
+  for (const auto& t : good.Texts()) {
+    best |= t.Text.rfind("bestes - noch erreichbares - Abiturergebnis: ", 0) == 0;
+  }
+  EXPECT_TRUE(best);
+  EXPECT_EQ(good.FindText("Bestehen des Abiturs NICHT mehr möglich!"), nullptr);
+  // Every exam taken with 00 points: nothing is left to assume, Block III
+  // stays below its minimum.
+  core::StudentRecord weak = CleanStudent(catalogue);
+  for (const char* subject : {"Mathematik", "Englisch", "Deutsch", "Geschichte"}) {
+    core::CourseResult& result = weak.CourseResults[rules::testing::RowOf(weak, subject)];
+    result.WrittenExamPoints = "00";
+    result.OralExamPoints = "00";
+  }
+  const core::StudentTable table = rules::testing::TableWith(catalogue, weak);
+  const RecordingCanvas bad = DrawSheet(table, 0, ReportSheet::Recommendations);
+  EXPECT_NE(bad.FindText("Bestehen des Abiturs NICHT mehr möglich!"), nullptr);
+  // Three block-sum tables: current, calculated, best.
+  EXPECT_EQ(bad.FindAll("Blocksummen").size(), 3u);
+}
+
 TEST_F(ReportSheetTest, StudentWithoutExamSubjectPrintsHeaderAndSumsOnly) {
   Page page;
   uint16_t y = 500;
