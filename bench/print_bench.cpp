@@ -1,6 +1,7 @@
 // Benchmarks of printing: the four-page Abitur certificate on blank paper
 // (form and fields, the example control table) rendered to PDF in-process,
-// and the same sheets on the recording canvas (the layouts alone).
+// and the same sheets on the recording canvas (the layouts alone); the
+// report sheets for a year group of 35 and the statistics as PDF.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -9,6 +10,8 @@
 #include "print/certificate.h"
 #include "print/format_table.h"
 #include "print/recording_canvas.h"
+#include "print/report_sheets.h"
+#include "print/report_statistics.h"
 #include "print_qt/pdf_output.h"
 #include "rules/pipeline_students.h"
 #include "rules/work_area.h"
@@ -60,6 +63,62 @@ void BM_AbiturCertificateRecorded(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_AbiturCertificateRecorded)->Unit(benchmark::kMicrosecond);
+
+// A year group of 35 students (every slot but the last) for the report
+// sheets: the data sheet for all of them ("für ALLE") and the statistics.
+struct YearGroup {
+  settings::SubjectCatalogue Catalogue = settings::BuiltInSubjectCatalogue();
+  settings::ExamSettings Exam = settings::BuiltInExamSettings();
+  settings::GeneralSettings General = settings::DefaultGeneralSettings();
+  print::PrintSettings Print;
+  settings::SchoolData School;
+  core::StudentTable Table;
+  YearGroup() {
+    print::ResetPrintSettings(Print);
+    School.SchoolName = "Gymnasium am See, Sundstadt";
+    School.ShortName = "GaS";
+    Table = rules::testing::TableWith(Catalogue, rules::testing::CleanStudent(Catalogue));
+    for (size_t i = 1; i < 35; ++i) {
+      Table.At(i) = Table.At(0);
+      Table.At(i).Surname = "Muster" + std::to_string(i);
+    }
+  }
+  print::ReportSources Sources() const {
+    return {Catalogue, Exam, General, Print, School, "08.12.2026"};
+  }
+};
+
+void BM_DataSheetForAll35ToPdf(benchmark::State& bench) {
+  const YearGroup group;
+  for (auto _ : bench) {
+    const print::PrintDocument document = print::BuildAllStudentsDocument(
+        group.Sources(), group.Table, 0, print::ReportSheet::DataSheet);
+    QByteArray pdf = print_qt::RenderPdf(document);
+    benchmark::DoNotOptimize(pdf);
+  }
+}
+BENCHMARK(BM_DataSheetForAll35ToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_ExamResultSheetForAll35ToPdf(benchmark::State& bench) {
+  const YearGroup group;
+  for (auto _ : bench) {
+    const print::PrintDocument document = print::BuildAllStudentsDocument(
+        group.Sources(), group.Table, 0, print::ReportSheet::ExamResult);
+    QByteArray pdf = print_qt::RenderPdf(document);
+    benchmark::DoNotOptimize(pdf);
+  }
+}
+BENCHMARK(BM_ExamResultSheetForAll35ToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_StatisticsToPdf(benchmark::State& bench) {
+  const YearGroup group;
+  for (auto _ : bench) {
+    QByteArray pdf =
+        print_qt::RenderPdf(print::BuildStatisticsDocument(group.Sources(), group.Table));
+    benchmark::DoNotOptimize(pdf);
+  }
+}
+BENCHMARK(BM_StatisticsToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -11,7 +11,7 @@ namespace tolka::cli {
 
 namespace {
 
-enum class Option { ProgramDir, Password, Variant, Write, Append, Config, Slot, Pdf };
+enum class Option { ProgramDir, Password, Variant, Write, Append, Config, Slot, Pdf, All, PdfDir };
 
 struct CommandInfo {
   const char* Name;
@@ -55,7 +55,8 @@ const std::array<CommandInfo, 9>& Commands() {
        Command::Print,
        "DATEI.TLK SLOT DOKUMENT",
        3,
-       {Option::ProgramDir, Option::Password, Option::Variant, Option::Pdf}},
+       {Option::ProgramDir, Option::Password, Option::Variant, Option::Pdf, Option::All,
+        Option::PdfDir}},
   }};
   return commands;
 }
@@ -69,6 +70,8 @@ std::optional<Option> OptionNamed(const std::string& name) {
   if (name == "--config") return Option::Config;
   if (name == "--slot") return Option::Slot;
   if (name == "--pdf") return Option::Pdf;
+  if (name == "--all") return Option::All;
+  if (name == "--pdf-dir") return Option::PdfDir;
   return std::nullopt;
 }
 
@@ -106,7 +109,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const auto option = arg.rfind("--", 0) == 0 ? OptionNamed(name) : std::nullopt;
     if (!option) throw UserError("Unbekannte Option: " + FromUtf8Lossy(name));
     std::string value;
-    if (*option == Option::Write || *option == Option::Append) {  // flags without a value
+    if (*option == Option::Write || *option == Option::Append ||
+        *option == Option::All) {  // flags without a value
       if (equals != std::string::npos) throw UserError("Die Option " + name + " hat keinen Wert.");
     } else if (equals != std::string::npos) {
       value = arg.substr(equals + 1);
@@ -180,6 +184,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       case Option::Pdf:
         line.Pdf = std::filesystem::path(option.Value);
         break;
+      case Option::All:
+        line.All = true;
+        break;
+      case Option::PdfDir:
+        if (option.Value.empty()) throw UserError("Die Option --pdf-dir braucht einen Wert.");
+        line.PdfDir = std::filesystem::path(option.Value);
+        break;
     }
   }
   return line;
@@ -251,6 +262,12 @@ std::string UsageText() {
          "      DOKUMENT: abitur-certificate, fhr-certificate-1, fhr-certificate-2,\r"
          "      fhr-certificate-3. Blockieren Prüfungsergebnisse den Druck, werden\r"
          "      sie als JSON (wie bei run) ausgegeben (Rückgabewert 1).\r"
+         "      Formblätter: data-sheet, prerequisites-sheet, exam-subjects-sheet,\r"
+         "      registration-sheet, optimisation-sheet, achievement-sheet,\r"
+         "      written-admission-sheet, oral-admission-sheet, recommendations-sheet,\r"
+         "      exam-result-sheet, extended-data-sheet; statistics (alle Plätze).\r"
+         "      Mit --all ein Formblatt je Schüler ab SLOT bis zur ersten Lücke;\r"
+         "      mit --pdf-dir VERZ statt --pdf eine PDF-Datei je Schüler.\r"
          "  school-passwords\r"
          "      zeigt die Passwörter für die Abitur- und die Fächereinstellungen, die\r"
          "      aus den Schuldaten (SCHULE.INI) abgeleitet werden.\r"
@@ -267,6 +284,8 @@ std::string UsageText() {
          "  --config DATEI      import: Spaltenzuordnung (IMPORT.CFG) aus DATEI\r"
          "  --slot N            import: erster Platz (0..34, Vorgabe 0)\r"
          "  --pdf DATEI         print: die PDF-Datei (wird erst am Ende ersetzt)\r"
+         "  --all               print: Formblatt ab SLOT bis zur ersten Lücke\r"
+         "  --pdf-dir VERZ      print: eine PDF-Datei je Schüler (NN-Name.pdf)\r"
          "  --help              diese Hilfe\r"
          "\r"
          "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler (Meldung auf der\r"

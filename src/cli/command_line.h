@@ -44,6 +44,10 @@ struct CommandLine {
   std::optional<std::filesystem::path> Config;
   std::optional<std::string> Slot;
   std::optional<std::filesystem::path> Pdf;  // print: the PDF file to write ("--pdf")
+  // print: a report sheet from SLOT up to the first free slot ("--all"),
+  // and one PDF per student into a directory ("--pdf-dir").
+  bool All = false;
+  std::optional<std::filesystem::path> PdfDir;
 };
 
 // `args` are the arguments after the program name. Throws UserError for an

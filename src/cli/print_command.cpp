@@ -1,6 +1,7 @@
 #include "cli/print_command.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
@@ -19,6 +20,8 @@
 #include "core/file_io.h"
 #include "core/io_error.h"
 #include "print/certificate_command.h"
+#include "print/report_sheets.h"
+#include "print/report_statistics.h"
 #include "print_qt/pdf_output.h"
 
 namespace tolka::cli {
@@ -55,18 +58,89 @@ size_t SlotNumber(const std::string& text) {
   return std::stoul(text);
 }
 
-// The documents the tool prints; the report sheets join this list with
-// their own names and builders.
-print::CertificateCommand Document(const std::string& name) {
-  if (const auto command = print::CertificateCommandNamed(name)) return *command;
+// The documents the tool prints: a certificate, a report sheet or the
+// statistics.
+struct DocumentChoice {
+  std::optional<print::CertificateCommand> Certificate;
+  std::optional<print::ReportSheet> Sheet;
+  bool Statistics = false;
+};
+
+DocumentChoice Document(const std::string& name) {
+  DocumentChoice choice;
+  if (const auto command = print::CertificateCommandNamed(name)) {
+    choice.Certificate = command;
+    return choice;
+  }
+  if (const auto sheet = print::ReportSheetNamed(name)) {
+    choice.Sheet = sheet;
+    return choice;
+  }
+  if (name == print::kStatisticsName) {
+    choice.Statistics = true;
+    return choice;
+  }
   std::string known;
   for (auto c : {print::CertificateCommand::Abitur, print::CertificateCommand::Fhr12,
                  print::CertificateCommand::Fhr23, print::CertificateCommand::Fhr34}) {
     known += (known.empty() ? "" : ", ") + std::string(print::CertificateCommandName(c));
   }
+  for (print::ReportSheet sheet : print::ReportSheets()) {
+    known += ", " + std::string(print::ReportSheetName(sheet));
+  }
+  known += ", " + std::string(print::kStatisticsName);
   throw UserError("Unbekanntes Dokument: \"" + FromUtf8Lossy(name) + "\".\rBekannt sind: " + known +
                   ".");
 }
+
+// Report sheets print in every print mode: the print mode concerns the
+// certificates only.
+void PrintReport(const CommandLine& line, const DocumentChoice& choice, const app::AppState& state,
+                 const core::StudentTable& table, size_t slot, std::FILE* messages) {
+  const print::ReportSources sources{state.Catalogue, state.Exam,   state.General,
+                                     state.Print,     state.School, ""};
+  if (choice.Statistics) {
+    if (line.All || line.PdfDir) {
+      throw UserError("print statistics: --all und --pdf-dir gelten nur für Formblätter.");
+    }
+    const auto application = print_qt::MakeOffscreenApplication();
+    print_qt::WritePdf(print::BuildStatisticsDocument(sources, table), fs::absolute(*line.Pdf));
+    return;
+  }
+  const std::vector<size_t> slots =
+      line.All ? print::SlotsUpToGap(table, slot) : std::vector<size_t>{slot};
+  if (slots.empty()) {
+    PrintMessage(messages, "tolka-cli: Hinweis: " + print::AllStudentsNothingMessage());
+    return;
+  }
+  const auto application = print_qt::MakeOffscreenApplication();
+  if (line.PdfDir) {
+    const fs::path dir = fs::absolute(*line.PdfDir);
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec)) {
+      throw UserError("--pdf-dir: " + core::PathText(dir) + ": Verzeichnis nicht gefunden");
+    }
+    std::vector<std::string> used;
+    for (size_t index : slots) {
+      std::string name = print::StudentPdfName(table.At(index), index);
+      // Two students with the same number and name keep their own files.
+      if (std::find(used.begin(), used.end(), name) != used.end()) {
+        name = name.substr(0, name.size() - 4) + "_" + std::to_string(index) + ".pdf";
+      }
+      used.push_back(name);
+      print_qt::WritePdf(print::BuildReportDocument(sources, table, index, *choice.Sheet),
+                         dir / name);
+    }
+    return;
+  }
+  print::PrintDocument document;
+  for (size_t index : slots) {
+    document.Sheets.push_back(print::BuildReportSheet(sources, table, index, *choice.Sheet));
+  }
+  document.Title = print::ReportSheetCaption(*choice.Sheet, false);
+  print_qt::WritePdf(document, fs::absolute(*line.Pdf));
+}
+
 
 core::StudentTable ReadTable(const fs::path& file, const CommandLine& line) {
   std::optional<std::string> password;
@@ -107,9 +181,20 @@ void PrintCommand(const CommandLine& line, const fs::path& executable_dir, std::
                   std::FILE* messages) {
   const fs::path file = fs::absolute(line.Operands.at(0));
   const size_t slot = SlotNumber(line.Operands.at(1));
-  const print::CertificateCommand command = Document(line.Operands.at(2));
-  if (!line.Pdf) throw UserError("print: die Ausgabedatei fehlt (--pdf AUSGABE.pdf).");
-  const fs::path pdf = fs::absolute(*line.Pdf);
+  const DocumentChoice choice = Document(line.Operands.at(2));
+  if (choice.Certificate && (line.All || line.PdfDir)) {
+    throw UserError("print: --all und --pdf-dir gelten nur für Formblätter.");
+  }
+  if (line.Pdf && line.PdfDir) {
+    throw UserError("print: entweder --pdf oder --pdf-dir angeben, nicht beides.");
+  }
+  if (!line.Pdf && !line.PdfDir) {
+    throw UserError("print: die Ausgabedatei fehlt (--pdf AUSGABE.pdf).");
+  }
+  // Output paths are taken as typed, before the start-up changes anything.
+  CommandLine output = line;
+  if (output.Pdf) output.Pdf = fs::absolute(*output.Pdf);
+  if (output.PdfDir) output.PdfDir = fs::absolute(*output.PdfDir);
   core::StudentTable table = ReadTable(file, line);
 
   app::AppState state;
@@ -117,6 +202,12 @@ void PrintCommand(const CommandLine& line, const fs::path& executable_dir, std::
   app::StartUp(state, ui, ProgramDirectory(line, executable_dir));
   state.Dirs.Data = file.parent_path();
   app::ReloadSettingsForDataDirectory(state, ui);
+  if (!choice.Certificate) {
+    PrintReport(output, choice, state, table, slot, messages);
+    return;
+  }
+  const print::CertificateCommand command = *choice.Certificate;
+  const fs::path pdf = *output.Pdf;
 
   const rules::RuleContext rules{state.Catalogue, state.Exam, state.General};
   rules::RulesState rules_state;

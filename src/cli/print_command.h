@@ -1,9 +1,16 @@
-// tolka-cli print: a certificate of one student as a PDF file.
+// tolka-cli print: a certificate, a report sheet or the statistics as a PDF
+// file.
 //
 //   tolka-cli print DATEI.TLK SLOT DOKUMENT --pdf AUSGABE.pdf
 //                   [--password P] [--variant neu|alt]
+//   tolka-cli print DATEI.TLK SLOT BLATT (--pdf AUSGABE.pdf | --pdf-dir VERZ) [--all]
 //
 // DOKUMENT: abitur-certificate, fhr-certificate-1 .. fhr-certificate-3.
+// BLATT: the report sheet names (data-sheet, ..., extended-data-sheet) or
+// statistics (SLOT checked, not used). Report sheets print in every print
+// mode and ask nothing; --all prints from SLOT up to the first free slot
+// (nothing and a note when SLOT is free), --pdf-dir writes one file per
+// student ("07-Mueller.pdf") into an existing directory.
 // Exactly the desktop command: the same checks, settings, control tables
 // (the data directory is the directory of DATEI.TLK, then the program
 // directory) and FHRINFO.DAT; every question is answered Yes/OK, every sheet

@@ -177,15 +177,19 @@ RecommendationOutcome RunRecommendations(const RuleContext& ctx, const core::Stu
 
   // Missing exam marks estimated from the semester average.
   const RuleWorkArea kept = area;
+  out.AreaCurrent = area;
   EstimateExamsFromAverage(area);
   ComputeBlocks(ctx, area, list, out.Projected, false);
   BuildExamSlots(ctx, area, out.SlotsProjected);
+  out.AreaProjected = area;
   FillResultColumn(out.Texts, kColumnProjected, out.Projected, ctx.Exam);
 
   // The best marks still possible.
   area = kept;
   AssumeBestExams(area);
   ComputeBlocks(ctx, area, list, out.Best, false);
+  BuildExamSlots(ctx, area, out.SlotsBest);
+  out.AreaBest = area;
   FillResultColumn(out.Texts, kColumnBest, out.Best, ctx.Exam);
   ComputeImprovementHints(ctx, area, true, out.Flags, list);
   BlockThreeShortfall(ctx, out.Best, true, out.Flags);

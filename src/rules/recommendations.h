@@ -61,6 +61,9 @@ struct RecommendationOutcome {
   ResultTexts Texts;         // columns current, projected, best
   ExamSlots Slots;           // current state
   ExamSlots SlotsProjected;  // the second copy, as the estimate fills it
+  ExamSlots SlotsBest;       // the best marks still possible
+  // The work area of each pass, for the report sheet's exam tables.
+  RuleWorkArea AreaCurrent, AreaProjected, AreaBest;
   BlockResult Current, Projected, Best;
 };
 RecommendationOutcome RunRecommendations(const RuleContext& ctx, const core::StudentTable& table,

@@ -195,6 +195,12 @@ void MainWindow::WireCommandButtons() {
   command_buttons_->Wire(CommandButton::CheckPromotion, this, &MainWindow::CheckPromotion);
   command_buttons_->Wire(CommandButton::CheckOralAdmission, this, &MainWindow::CheckOralAdmission);
   command_buttons_->Wire(CommandButton::ClearCredits, this, &MainWindow::ClearCredits);
+  command_buttons_->Wire(CommandButton::PrintDataSheet, this,
+                         [this]() { PrintReportSheet(print::ReportSheet::DataSheet); });
+  command_buttons_->Wire(CommandButton::PrintResult, this,
+                         [this]() { PrintReportSheet(print::ReportSheet::ExamResult); });
+  command_buttons_->Wire(CommandButton::SampleCertificate, this,
+                         [this]() { PrintReportSheet(print::ReportSheet::ExtendedDataSheet); });
 }
 
 void MainWindow::EditorRefreshed() {

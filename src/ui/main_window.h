@@ -32,6 +32,7 @@
 #include "core/interaction.h"
 #include "print/certificate_command.h"
 #include "print/print_document.h"
+#include "print/report_sheets.h"
 #include "rules/pipelines.h"
 
 class QAction;
@@ -158,9 +159,18 @@ class MainWindow : public QMainWindow {
   // three pairs and "Abiturzeugnis"; each runs the certificate command on
   // the current student and sends the sheets to OutputDocument.
   void PrintCertificate(print::CertificateCommand command);
+  // A report sheet of the current student after the confirmation, or
+  // ("für ALLE") of every student from the current one up to the first free
+  // slot without a question, one page each in slot order.
+  void PrintReportSheet(print::ReportSheet sheet);
+  void PrintReportSheetForAll(print::ReportSheet sheet);
+  // "Abiturstatistik": the two statistics pages over every slot.
+  void PrintStatistics();
   // The print preview when "Seitenansicht vor dem Druck" is on, else the
   // printer directly (sheet prompts, one job per sheet).
-  void OutputDocument(const print::PrintDocument& document);
+  // `pdf_name` is the name "Als PDF speichern ..." proposes (Windows-1252);
+  // empty: the current student's surname.
+  void OutputDocument(const print::PrintDocument& document, const std::string& pdf_name = {});
   // The printer the user chose; it holds for later jobs.
   QPrinter& Printer();
   // "Seitenansicht vor dem Druck": a program setting outside the binary

@@ -1,5 +1,6 @@
-// The printing of the main window: the menu "Drucken" with the certificate
-// commands and the check item "Seitenansicht vor dem Druck", the printer the
+// The printing of the main window: the menu "Drucken" with the report
+// sheets (one student or "für ALLE"), the certificate commands, the
+// statistics and the check item "Seitenansicht vor dem Druck", the printer the
 // user chose, and the way every print command's sheets leave the program
 // (print preview, printer, PDF).
 #include <QAction>
@@ -9,9 +10,12 @@
 
 #include "core/io_error.h"
 #include "print/certificate_command.h"
+#include "print/report_sheets.h"
+#include "print/report_statistics.h"
 #include "ui/dialogs/fhr_info_dialog.h"
 #include "ui/main_window.h"
 #include "ui/print_output.h"
+#include "ui/qt_text.h"
 #include "ui/rules_commands.h"
 
 namespace tolka::ui {
@@ -34,6 +38,24 @@ void MainWindow::CreatePrintMenu() {
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, [this, command]() { PrintCertificate(command); });
   };
+  // The report sheets: the "für ALLE" submenu, then one item per sheet for
+  // the current student.
+  QMenu* all = menu->addMenu(FromCore(print::AllStudentsMenuCaption()));
+  all->setObjectName(QStringLiteral("frALLE1"));
+  for (print::ReportSheet sheet : print::AllStudentsSheets()) {
+    QAction* action = all->addAction(FromCore(print::ReportSheetCaption(sheet, true)));
+    action->setObjectName(QStringLiteral("all_") +
+                          QString::fromLatin1(print::ReportSheetName(sheet)));
+    connect(action, &QAction::triggered, this, [this, sheet]() { PrintReportSheetForAll(sheet); });
+  }
+  for (print::ReportSheet sheet : print::ReportSheets()) {
+    // "Probezeugnis" is the command button's; the menu item stays hidden.
+    if (sheet == print::ReportSheet::ExtendedDataSheet) continue;
+    QAction* action = menu->addAction(FromCore(print::ReportSheetCaption(sheet, false)));
+    action->setObjectName(QString::fromLatin1(print::ReportSheetName(sheet)));
+    connect(action, &QAction::triggered, this, [this, sheet]() { PrintReportSheet(sheet); });
+  }
+  menu->addSeparator();
   QMenu* fhr = menu->addMenu(QStringLiteral("schulischer Teil der Fachhochschulreife"));
   fhr->setObjectName(QStringLiteral("schulischerTeilderFachhochschulreife2"));
   add(fhr, "N1und2Semester1", QStringLiteral("1. und 2. Semester"),
@@ -43,6 +65,9 @@ void MainWindow::CreatePrintMenu() {
   add(fhr, "N3und4Semester1", QStringLiteral("3. und 4. Semester"),
       print::CertificateCommand::Fhr34);
   add(menu, "Abiturzeugnis1", QStringLiteral("Abiturzeugnis"), print::CertificateCommand::Abitur);
+  QAction* statistics = menu->addAction(QString::fromLatin1(print::kStatisticsCaption));
+  statistics->setObjectName(QStringLiteral("Abiturstatistik1"));
+  connect(statistics, &QAction::triggered, this, [this]() { PrintStatistics(); });
   menu->addSeparator();
   QAction* preview = menu->addAction(QStringLiteral("Seitenansicht vor dem Druck"));
   preview->setObjectName(QStringLiteral("SeitenansichtvordemDruck1"));
@@ -98,14 +123,53 @@ void MainWindow::PrintCertificate(print::CertificateCommand command) {
   if (run.Status == print::CertificateStatus::Ready) OutputDocument(run.Document);
 }
 
-void MainWindow::OutputDocument(const print::PrintDocument& document) {
+namespace {
+
+print::ReportSources SourcesOf(const app::AppState& state) {
+  return {state.Catalogue, state.Exam, state.General, state.Print, state.School, ""};
+}
+
+}  // namespace
+
+void MainWindow::PrintReportSheet(print::ReportSheet sheet) {
+  const size_t index = static_cast<size_t>(current_student_);
+  const core::StudentRecord& student = state_.Data.Table.At(index);
+  if (interaction_->Ask(core::Icon::Confirmation, print::ReportSheetQuestion(sheet, student),
+                        core::Buttons::YesNo) != core::Answer::Yes) {
+    return;
+  }
+  // The sheet reads the record as the editor shows it.
+  ShowState();
+  OutputDocument(print::BuildReportDocument(SourcesOf(state_), state_.Data.Table, index, sheet));
+}
+
+void MainWindow::PrintReportSheetForAll(print::ReportSheet sheet) {
+  ShowState();
+  const size_t first = static_cast<size_t>(current_student_);
+  const print::PrintDocument document =
+      print::BuildAllStudentsDocument(SourcesOf(state_), state_.Data.Table, first, sheet);
+  if (document.Sheets.empty()) {
+    interaction_->Tell(core::Icon::Information, print::AllStudentsNothingMessage());
+    return;
+  }
+  // The file of a whole run is named after the sheet, not one student.
+  OutputDocument(document, print::ReportSheetName(sheet) + std::string("-alle.pdf"));
+}
+
+void MainWindow::PrintStatistics() {
+  ShowState();
+  OutputDocument(print::BuildStatisticsDocument(SourcesOf(state_), state_.Data.Table),
+                 std::string(print::kStatisticsCaption) + ".pdf");
+}
+
+void MainWindow::OutputDocument(const print::PrintDocument& document, const std::string& pdf_name) {
   PrintOutputs outputs;
   outputs.Parent = this;
   outputs.Printer = &Printer();
   outputs.Ui = interaction_;
   outputs.PdfDirectory = state_.Dirs.Data;
   const core::StudentRecord& student = state_.Data.Table.At(static_cast<size_t>(current_student_));
-  outputs.PdfName = student.Surname + ".pdf";
+  outputs.PdfName = pdf_name.empty() ? student.Surname + ".pdf" : pdf_name;
   if (PreviewBeforePrinting()) {
     ShowPrintPreview(outputs, document);
   } else {

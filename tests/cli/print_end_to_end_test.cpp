@@ -333,5 +333,150 @@ TEST_F(CliPrint, UnknownDocumentSlotOrMissingPdfOptionEndWithOne) {
   EXPECT_FALSE(fs::exists(Pdf()));
 }
 
+// Report sheets and statistics: a year group of copies of one student in
+// slots 0..count-1 (then free), each with its own number and surname.
+class CliSheets : public CliPrint {
+ protected:
+  // `number`: the same StudentId for everyone instead of 01, 02, ...
+  void Group(const std::vector<std::string>& surnames, const std::string& number = "") {
+    std::ifstream in(fs::path(TOLKA_CASES_DIR) / "clean-abitur-exam-result" / "input.json");
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    const std::string text = buffer.str();
+    const std::string slot = text.substr(text.find('[') + 1, text.rfind(']') - text.find('[') - 1);
+    std::string json = "{\"slots\": [";
+    for (size_t i = 0; i < surnames.size(); ++i) {
+      std::string copy = slot;
+      Replace(copy, "\"slot\": 0", "\"slot\": " + std::to_string(i));
+      Replace(copy, "\"StudentId\": \"1\"",
+              "\"StudentId\": \"" + (number.empty() ? "0" + std::to_string(i + 1) : number) + "\"");
+      Replace(copy, "\"Surname\": \"Becker\"", "\"Surname\": \"" + surnames[i] + "\"");
+      json += (i == 0 ? "" : ",") + copy;
+    }
+    json += "]}";
+    const fs::path input = dir_ / "group.json";
+    std::ofstream(input, std::ios::binary) << json;
+    const CliRun load =
+        RunCli({"--program-dir", program_.string(), "load", input.string(), File().string()});
+    ASSERT_EQ(load.ExitCode, 0) << load.Err;
+  }
+  static void Replace(std::string& text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+  }
+  CliRun PrintWith(const std::vector<std::string>& extra, const std::string& document,
+                   const std::string& slot = "0") {
+    std::vector<std::string> args = {
+        "--program-dir", program_.string(), "print", File().string(), slot, document};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunCli(args);
+  }
+};
+
+TEST_F(CliSheets, DataSheetIsOneA4PageWithTitleBesideTheBox) {
+  Settings(1, 0, 3);
+  Group({"Becker"});
+  const CliRun run = Print("data-sheet");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  Keep("data-sheet.pdf");
+  const PdfText pdf = ReadPdf(Pdf());
+  ASSERT_EQ(pdf.Pages.size(), 1u);
+  EXPECT_NEAR(pdf.Pages[0].first, 595.3, 1);
+  // "Datenblatt" centred on x 550 of the page origin (margin 150).
+  const Word* title = pdf.Find("Datenblatt");
+  ASSERT_NE(title, nullptr);
+  EXPECT_NEAR((title->XMin + title->XMax) / 2, Points(150 + 550), 1.5);
+  EXPECT_LT(title->XMax, Points(150 + 1050));  // clear of the box
+  EXPECT_NEAR(title->YMax, Points(150 + 200), 4);
+  EXPECT_TRUE(pdf.Has("Semesterergebnisse"));
+  EXPECT_TRUE(pdf.Has("Becker"));
+  EXPECT_TRUE(pdf.Has("GaS"));
+  EXPECT_TRUE(pdf.Has("Mathematik"));
+}
+
+TEST_F(CliSheets, ExamResultPrintsInPrintModeZero) {
+  Settings(1, 0, 0);  // print mode 0 concerns certificates only
+  Group({"Becker"});
+  const CliRun run = Print("exam-result-sheet");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  Keep("exam-result-sheet.pdf");
+  const PdfText pdf = ReadPdf(Pdf());
+  ASSERT_EQ(pdf.Pages.size(), 1u);
+  EXPECT_TRUE(pdf.Has("BESTANDEN!"));
+  EXPECT_TRUE(pdf.Has("Abitur-Note:"));
+  EXPECT_TRUE(pdf.Has("2,2"));
+  EXPECT_TRUE(pdf.Has("581"));
+}
+
+TEST_F(CliSheets, AllPrintsAPagePerStudentUpToTheGap) {
+  Settings(1, 0, 3);
+  Group({"Becker", "Schulz", "Wagner"});
+  const CliRun run = PrintWith({"--all", "--pdf", Pdf().string()}, "data-sheet", "1");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const PdfText pdf = ReadPdf(Pdf());
+  ASSERT_EQ(pdf.Pages.size(), 2u);
+  EXPECT_TRUE(pdf.Has("Schulz", 1));
+  EXPECT_TRUE(pdf.Has("Wagner", 2));
+  EXPECT_FALSE(pdf.Has("Becker"));
+  // Started on the free slot 3: nothing, and a note.
+  fs::remove(Pdf());
+  const CliRun none = PrintWith({"--all", "--pdf", Pdf().string()}, "data-sheet", "3");
+  EXPECT_EQ(none.ExitCode, 0);
+  EXPECT_NE(none.Err.find("nichts gedruckt"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Pdf()));
+}
+
+TEST_F(CliSheets, PdfDirWritesOneFilePerStudent) {
+  Settings(1, 0, 3);
+  Group({"M\\u00fcller", "Schulz", "Schulz"});  // JSON escape of ü
+  const fs::path out = dir_ / "pdfs";
+  fs::create_directory(out);
+  const CliRun run = PrintWith({"--all", "--pdf-dir", out.string()}, "exam-result-sheet");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_TRUE(fs::exists(out / "01-Mueller.pdf"));
+  EXPECT_TRUE(fs::exists(out / "02-Schulz.pdf"));
+  EXPECT_TRUE(fs::exists(out / "03-Schulz.pdf"));
+  const PdfText one = ReadPdf(out / "02-Schulz.pdf");
+  ASSERT_EQ(one.Pages.size(), 1u);
+  EXPECT_TRUE(one.Has("Schulz"));
+  // A directory that does not exist, and both outputs at once, are refused.
+  EXPECT_EQ(PrintWith({"--pdf-dir", (dir_ / "fehlt").string()}, "data-sheet").ExitCode, 1);
+  EXPECT_EQ(PrintWith({"--pdf-dir", out.string(), "--pdf", Pdf().string()}, "data-sheet").ExitCode,
+            1);
+  // Certificates take neither --all nor --pdf-dir.
+  EXPECT_EQ(PrintWith({"--all", "--pdf", Pdf().string()}, "abitur-certificate").ExitCode, 1);
+}
+
+TEST_F(CliSheets, PdfDirKeepsStudentsWithTheSameNameApart) {
+  Settings(1, 0, 3);
+  Group({"Schulz", "Schulz"}, "7");
+  const fs::path out = dir_ / "pdfs";
+  fs::create_directory(out);
+  const CliRun run = PrintWith({"--all", "--pdf-dir", out.string()}, "data-sheet");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_TRUE(fs::exists(out / "7-Schulz.pdf"));
+  EXPECT_TRUE(fs::exists(out / "7-Schulz_1.pdf"));
+}
+
+TEST_F(CliSheets, StatisticsPrintTwoPagesAndStillCheckTheSlot) {
+  Settings(1, 0, 3);
+  Group({"Becker", "Schulz"});
+  const CliRun run = Print("statistics", "20");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  Keep("statistics.pdf");
+  const PdfText pdf = ReadPdf(Pdf());
+  ASSERT_EQ(pdf.Pages.size(), 2u);
+  EXPECT_TRUE(pdf.Has("Abiturergebnisse", 1));
+  EXPECT_TRUE(pdf.Has("Schulz,", 1));
+  EXPECT_TRUE(pdf.Has("Notenstatistik", 2));
+  EXPECT_TRUE(pdf.Has("##", 2));
+  // The title has no box beside it: centred on x 1100.
+  const Word* title = pdf.Find("Abiturverfahren", 1);
+  ASSERT_NE(title, nullptr);
+  EXPECT_NEAR((title->XMin + title->XMax) / 2, Points(150 + 1100), 1.5);
+  EXPECT_EQ(Print("statistics", "36").ExitCode, 1);
+}
+
 }  // namespace
 }  // namespace tolka::test

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <cstdlib>
@@ -164,6 +166,58 @@ TEST_F(MainWindowPrintTest, ThePreviewShowsEverySheetAndSavesAPdf) {
     fs::copy_file(temp_ / "Muster.pdf", fs::path(keep) / "preview-saved.pdf",
                   fs::copy_options::overwrite_existing);
   EXPECT_FALSE(fs::exists(temp_ / "papier.pdf"));  // nothing went to the printer
+}
+
+TEST_F(MainWindowPrintTest, TheReportSheetsAndStatisticsAreInTheMenu) {
+  EXPECT_EQ(Action("data-sheet")->text(), QStringLiteral("Schüler-Datenblatt"));
+  EXPECT_EQ(Action("exam-result-sheet")->text(), QStringLiteral("Ergebnis Abiturverfahren"));
+  EXPECT_EQ(Action("prerequisites-sheet")->text(),
+            QStringLiteral("Voraussetzungen für Prüfungszulassung"));
+  EXPECT_EQ(Action("extended-data-sheet"), nullptr);  // the button's only
+  EXPECT_EQ(Action("Abiturstatistik1")->text(), QStringLiteral("Abiturstatistik"));
+  auto* all = window_->findChild<QMenu*>(QStringLiteral("frALLE1"));
+  ASSERT_NE(all, nullptr);
+  EXPECT_EQ(all->title(), QStringLiteral("für ALLE  (akt. Schüler bis Lücke)"));
+  ASSERT_EQ(all->actions().size(), 10);
+  EXPECT_EQ(all->actions()[1]->text(), QStringLiteral("Voraussetzung für Zulassung zur Prüfung"));
+}
+
+TEST_F(MainWindowPrintTest, TheDataSheetButtonAsksAndPrintsOnePage) {
+  window_->SetPreviewBeforePrinting(false);
+  ui_.ExpectAsk(core::Icon::Confirmation, "Datenblattes f", core::Answer::No);
+  window_->findChild<QPushButton*>(QStringLiteral("Button6"))->click();
+  EXPECT_TRUE(ui_.Done());
+  EXPECT_FALSE(fs::exists(temp_ / "papier.pdf"));  // "No" prints nothing
+  ui_.ExpectAsk(core::Icon::Confirmation, "Endergebnis der Abitur-Pr", core::Answer::Yes);
+  window_->findChild<QPushButton*>(QStringLiteral("Button7"))->click();
+  EXPECT_TRUE(ui_.Done());
+  EXPECT_EQ(PdfPages(temp_ / "papier.pdf"), 1);
+}
+
+TEST_F(MainWindowPrintTest, ForAllPrintsUpToTheGapWithoutQuestion) {
+  window_->SetPreviewBeforePrinting(false);
+  for (size_t i = 1; i < 3; ++i) state_.Data.Table.At(i) = state_.Data.Table.At(0);
+  state_.Data.Table.At(4) = state_.Data.Table.At(0);  // after the gap at 3
+  window_->ShowState();
+  Action("all_data-sheet")->trigger();
+  EXPECT_TRUE(ui_.Done());
+  EXPECT_EQ(PdfPages(temp_ / "papier.pdf"), 3);
+}
+
+TEST_F(MainWindowPrintTest, ForAllOnAFreeSlotSaysSo) {
+  window_->SetPreviewBeforePrinting(false);
+  window_->findChild<QListWidget*>(QStringLiteral("StudentList"))->setCurrentRow(3);
+  ui_.ExpectAsk(core::Icon::Information, "nichts gedruckt");
+  Action("all_exam-result-sheet")->trigger();
+  EXPECT_TRUE(ui_.Done());
+  EXPECT_FALSE(fs::exists(temp_ / "papier.pdf"));
+}
+
+TEST_F(MainWindowPrintTest, StatisticsPrintTwoPages) {
+  window_->SetPreviewBeforePrinting(false);
+  Action("Abiturstatistik1")->trigger();
+  EXPECT_TRUE(ui_.Done());
+  EXPECT_EQ(PdfPages(temp_ / "papier.pdf"), 2);
 }
 
 TEST_F(MainWindowPrintTest, WithoutPermissionOnlyTheMessage) {

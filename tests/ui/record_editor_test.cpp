@@ -544,16 +544,15 @@ TEST_F(EditorTest, CommandButtonColumn) {
                    QStringLiteral("Kurseinstellungen"), QStringLiteral("Daten übernehmen"),
                    QStringLiteral("Daten verwerfen"), QStringLiteral("? Versetzung i. Q."),
                    QStringLiteral("? Zulass. z. mdl. Pr."), QStringLiteral("Anrechng. löschen")}));
-  // Shown: the buttons with a command, and "Kurseinstellungen" (no command
-  // by design) disabled; the print buttons wait for printing.
+  // Shown: every button has its command (the print buttons print the data
+  // sheet, the exam result and the extended data sheet); "Kurseinstellungen"
+  // (no command by design) is disabled.
   QStringList hidden;
   for (size_t i = 0; i < kCommandButtonCount; ++i) {
     QPushButton* b = Command(static_cast<CommandButton>(i));
     if (!b->isVisible()) hidden << b->text();
   }
-  EXPECT_EQ(hidden,
-            (QStringList{QStringLiteral("Druck Datenblatt"), QStringLiteral("Druck Ergebnis"),
-                         QStringLiteral("Probezeugnis")}));
+  EXPECT_EQ(hidden, QStringList{});
   EXPECT_FALSE(Command(CommandButton::CourseSettings)->isEnabled());
 
   // "Anrechng. löschen" is enabled only on "Bewertung und Auswahl".
