@@ -33,8 +33,10 @@ QString TypeAndSettle(FieldEdit* edit, const QString& text) {
   edit->setFocus();
   Retype(edit, text);
   QTest::keyClick(edit, Qt::Key_Return);
-  // A refusal is shown from the event loop, after the key press.
+  // A refusal is shown from the event loop, after the key press; a box that
+  // comes late on a loaded machine is still closed here.
   QTest::qWait(40);
+  (void)QTest::qWaitFor([]() { return QApplication::activeModalWidget() == nullptr; }, 2000);
   return *message;
 }
 
