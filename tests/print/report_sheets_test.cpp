@@ -172,7 +172,8 @@ TEST_F(ReportSheetTest, SideBySideTablesContinueBelowTheLowerOne) {
   const RecordedPrimitive* errors = canvas.FindText("festgestellte Fehler");
   ASSERT_NE(errors, nullptr);
   const RecordedPrimitive* column_sums = nullptr;
-  for (const RecordedPrimitive& p : canvas.FindAll("     Spaltensummen:")) {
+  const auto all_sums = canvas.FindAll("     Spaltensummen:");  // kept: pointers into it
+  for (const RecordedPrimitive& p : all_sums) {
     if (column_sums == nullptr || p.Y > column_sums->Y) column_sums = &p;
   }
   ASSERT_NE(column_sums, nullptr);

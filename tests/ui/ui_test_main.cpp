@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Tolka-Test"));
   QApplication::setApplicationName(
       QStringLiteral("Tolka-Test-%1").arg(QCoreApplication::applicationPid()));
+  // A process killed earlier may have left its file under a PID that is
+  // ours now: start from nothing.
+  QSettings().clear();
   tolka::ui::InstallGermanTranslations(application);
   ::testing::InitGoogleTest(&argc, argv);
   const int result = RUN_ALL_TESTS();
