@@ -298,8 +298,8 @@ void OpenChosenFile(AppState& state, core::Interaction& ui, const fs::path& chos
     try {
       core::SaveFileAtomically(backup, buffer);
     } catch (const IoError& e) {
-      ui.Tell(Icon::Warning, kNoOpenBackupStart + Quoted(backup) + kNoOpenBackupMiddle +
-                                 e.Cause() + kNoOpenBackupEnd);
+      ui.Tell(Icon::Warning, kNoOpenBackupStart + Quoted(backup) + kNoOpenBackupMiddle + e.Cause() +
+                                 kNoOpenBackupEnd);
     }
   }
   const bool read_only = core::IsWriteProtected(path);

@@ -35,7 +35,7 @@ struct DataSession {
   // The file (or its folder) is write-protected: Open read it for reading
   // only, and Save asks for another name instead of writing over it.
   bool ReadOnly = false;
-  std::string EnteredPassword;   // at most 15 characters
+  std::string EnteredPassword;  // at most 15 characters
   core::CipherVariant Variant = core::CipherVariant::Neu;
 
   // The file's modification time when it was last opened or saved, so a

@@ -94,7 +94,6 @@ InputState ValidatePoints(const std::string& text) {
   return value <= 15 ? InputState::Acceptable : InputState::Invalid;
 }
 
-
 InputState ValidateIntroMark(const std::string& text) {
   if (text.empty()) return InputState::Intermediate;
   if (text.size() > 1) return InputState::Invalid;

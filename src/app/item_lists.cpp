@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-
 #include <utility>
 
 #include "core/io_error.h"

@@ -213,10 +213,10 @@ bool TransferStudentRecord(AppState& state, core::Interaction& ui, size_t curren
   if (!field.empty()) core::ApplyCipher(block, field, core::CipherVariant::Neu);
   core::SaveFileAtomically(*target, block);
   ui.ShowSavingWindow();
-  ui.Tell(Icon::Information,
-          kTransferDoneStart + StudentName(record) + kTransferDoneCopied + core::PathText(*target) +
-              kTransferDoneEnd + std::to_string(*slot + 1) +
-              (kind == TransferKind::Copy ? " kopiert." : " verschoben."));
+  ui.Tell(Icon::Information, kTransferDoneStart + StudentName(record) + kTransferDoneCopied +
+                                 core::PathText(*target) + kTransferDoneEnd +
+                                 std::to_string(*slot + 1) +
+                                 (kind == TransferKind::Copy ? " kopiert." : " verschoben."));
 
   if (kind == TransferKind::Cut) {
     state.Data.Table.At(current) = FreshRecord(state);

@@ -141,7 +141,6 @@ void PrintReport(const CommandLine& line, const DocumentChoice& choice, const ap
   print_qt::WritePdf(document, fs::absolute(*line.Pdf));
 }
 
-
 core::StudentTable ReadTable(const fs::path& file, const CommandLine& line) {
   std::optional<std::string> password;
   if (line.Password) {

@@ -163,8 +163,8 @@ bool SortBlock(StudentTable& table, size_t current, SortKey key) {
 }
 
 bool MatchesSearch(const StudentRecord& record, const SearchRequest& request) {
-  const std::string field = CaseFolded(
-      request.Field == SearchField::GivenNames ? record.GivenNames : record.Surname);
+  const std::string field =
+      CaseFolded(request.Field == SearchField::GivenNames ? record.GivenNames : record.Surname);
   const std::string text = CaseFolded(request.Text);
   if (request.Kind == MatchKind::Whole) return field == text;
   return field.find(text) != std::string::npos;

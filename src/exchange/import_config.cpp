@@ -12,7 +12,8 @@ ImportConfig DecodeImportConfig(core::ConstBytes bytes) {
   for (size_t k = 0; k < L::kEntryCount; ++k) {
     const size_t base = k * L::kEntrySize;
     if (base >= bytes.size()) break;
-    if (base + L::kEntrySize > bytes.size()) throw IoError("IMPORT.CFG endet mitten in einem Eintrag (falsche Größe).",
+    if (base + L::kEntrySize > bytes.size())
+      throw IoError("IMPORT.CFG endet mitten in einem Eintrag (falsche Größe).",
                     "Die Datei endet mitten in einem Eintrag (falsche Größe)");
     const core::ConstBytes entry_bytes = bytes.subspan(base, L::kEntrySize);
     ImportEntry& entry = config.Entries[k];

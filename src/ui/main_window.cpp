@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QSettings>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -12,6 +11,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QSettings>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -309,8 +309,8 @@ void MainWindow::FillRecentFiles() {
   QAction* before = at + 1 < actions.size() ? actions[at + 1] : nullptr;
   for (qsizetype i = 0; i < files.size(); ++i) {
     const QString& path = files[i];
-    auto* action = new QAction(
-        QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), file_menu_);
+    auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
+                               file_menu_);
     action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
     action->setProperty("recentFile", path);
     action->setStatusTip(path);
@@ -322,11 +322,9 @@ void MainWindow::FillRecentFiles() {
 
 void MainWindow::OpenRecentFile(const QString& path) {
   const std::filesystem::path file = QStringToPath(path);
-  RunFileCommand(
-      [file](app::AppState& state, core::Interaction& ui) {
-        return app::OpenDataFile(state, ui, file);
-      },
-      true);
+  RunFileCommand([file](app::AppState& state,
+                        core::Interaction& ui) { return app::OpenDataFile(state, ui, file); },
+                 true);
 }
 
 void MainWindow::SelectStudent(int index) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/data_password.h"
-#include "core/file_io.h"
 #include "core/data_cipher.h"
 #include "core/data_file_image.h"
+#include "core/file_io.h"
 #include "core/io_error.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"

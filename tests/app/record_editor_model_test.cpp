@@ -716,8 +716,8 @@ TEST(InputLimits, PointsBoxes) {
   EXPECT_EQ(SettleBirthDate(" 7. 3.2008").Text, "07.03.2008");
   EXPECT_EQ(SettleBirthDate("  .  .    ").Text, "");
   EXPECT_EQ(SettleBirthDate("00.00.0000").Text, "00.00.0000");
-  for (const char* bad : {"29.02.2007", "31.04.2008", "99.99.9999", "12.04.    ", "01.13.2008",
-                          "01.01.1899"}) {
+  for (const char* bad :
+       {"29.02.2007", "31.04.2008", "99.99.9999", "12.04.    ", "01.13.2008", "01.01.1899"}) {
     EXPECT_FALSE(SettleBirthDate(bad).Text) << bad;
   }
 }

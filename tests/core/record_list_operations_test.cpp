@@ -250,8 +250,8 @@ TEST(SortBlock, NamesSortAsAGermanOfficeExpects) {
   Put(table, 5, "Strausberg");
   Put(table, 6, "Ärmel");
   EXPECT_TRUE(SortBlock(table, 0, SortKey::Surname));
-  EXPECT_EQ(Surnames(table, 0, 7), (Names{"Ärmel", "de Vries", "Köhler", "Krüger", "Strausberg",
-                                          "Strauß", "Zander"}));
+  EXPECT_EQ(Surnames(table, 0, 7),
+            (Names{"Ärmel", "de Vries", "Köhler", "Krüger", "Strausberg", "Strauß", "Zander"}));
   EXPECT_EQ(CollationKey("Ößé"), "osse");
   EXPECT_EQ(CompareNames("Müller", "MULLER"), 0);
 }

@@ -141,7 +141,8 @@ TEST_F(EditorTest, APasteTooLongInsertsWhatFitsAndSaysHowMuchWasLeftOut) {
   QTest::keyClick(surname, Qt::Key_V, Qt::ControlModifier);
   QTest::qWait(40);
   EXPECT_EQ(surname->text(), QString(40, QLatin1Char('a')));
-  EXPECT_TRUE(message->contains(QStringLiteral("5 Zeichen wurden weggelassen"))) << message->toStdString();
+  EXPECT_TRUE(message->contains(QStringLiteral("5 Zeichen wurden weggelassen")))
+      << message->toStdString();
 
   message->clear();
   auto* topic = W<FreeTextEdit>("SpecialWorkTopic");
@@ -150,7 +151,8 @@ TEST_F(EditorTest, APasteTooLongInsertsWhatFitsAndSaysHowMuchWasLeftOut) {
   topic->paste();
   QTest::qWait(40);
   EXPECT_EQ(topic->toPlainText(), QString(199, QLatin1Char('b')));
-  EXPECT_TRUE(message->contains(QStringLiteral("51 Zeichen wurden weggelassen"))) << message->toStdString();
+  EXPECT_TRUE(message->contains(QStringLiteral("51 Zeichen wurden weggelassen")))
+      << message->toStdString();
 }
 
 // Points: "00".."15" and "--"; a single digit gets its zero, "-" and an

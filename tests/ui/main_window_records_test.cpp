@@ -123,11 +123,10 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   QStringList titles;
   for (const QAction* action : window_->menuBar()->actions()) titles << action->text();
-  EXPECT_EQ(titles,
-            (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
-                         QStringLiteral("Prüfen und Berechnen"), QStringLiteral("Drucken"),
-                         QStringLiteral("Werkzeuge"), QStringLiteral("Einstellungen"),
-                         QStringLiteral("&Hilfe")}));
+  EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("B&earbeiten"),
+                                 QStringLiteral("Prüfen und Berechnen"), QStringLiteral("Drucken"),
+                                 QStringLiteral("Werkzeuge"), QStringLiteral("Einstellungen"),
+                                 QStringLiteral("&Hilfe")}));
 
   const auto* edit = window_->findChild<QMenu*>(QStringLiteral("Bearbeiten1"));
   ASSERT_NE(edit, nullptr);
@@ -149,15 +148,14 @@ TEST_F(MainWindowRecordsTest, BearbeitenMenuCaptionsAndShortcuts) {
   // The sorts and the search stand in "Werkzeuge", after the data exchange.
   const auto* tools = window_->findChild<QMenu*>(QStringLiteral("Werkzeuge1"));
   ASSERT_NE(tools, nullptr);
-  EXPECT_EQ(
-      Captions(tools),
-      (QStringList{
-          QStringLiteral("Export aller Daten ..."),
-          QStringLiteral("Export der Abiturergebnisse ..."),
-          QStringLiteral("Import von Personendaten ..."), QStringLiteral("Sortieren nach Namen"),
-          QStringLiteral("Sortieren nach Kennummern"), QStringLiteral("Sortieren nach Klassen"),
-          QStringLiteral("Schüler Suchen"), QStringLiteral("Weiter Suchen"),
-          QStringLiteral("Drucker-Informationen")}));
+  EXPECT_EQ(Captions(tools),
+            (QStringList{
+                QStringLiteral("Export aller Daten ..."),
+                QStringLiteral("Export der Abiturergebnisse ..."),
+                QStringLiteral("Import von Personendaten ..."),
+                QStringLiteral("Sortieren nach Namen"), QStringLiteral("Sortieren nach Kennummern"),
+                QStringLiteral("Sortieren nach Klassen"), QStringLiteral("Schüler Suchen"),
+                QStringLiteral("Weiter Suchen"), QStringLiteral("Drucker-Informationen")}));
   const auto* transfer = window_->findChild<QMenu*>(QStringLiteral("Exportieren1"));
   ASSERT_NE(transfer, nullptr);
   EXPECT_EQ(Captions(transfer), (QStringList{QStringLiteral("durch Kopieren..."),

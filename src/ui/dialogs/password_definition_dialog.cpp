@@ -11,8 +11,7 @@
 
 namespace tolka::ui {
 
-PasswordDefinitionDialog::PasswordDefinitionDialog(QWidget* parent)
-    : QDialog(parent) {
+PasswordDefinitionDialog::PasswordDefinitionDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("PasswordDefinitionDialog"));
   setWindowTitle(QStringLiteral("Festlegung des Daten-Passwortes"));
   setModal(true);

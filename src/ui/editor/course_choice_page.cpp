@@ -77,8 +77,8 @@ void CourseChoicePage::Show(const app::ShownRecord& shown) {
     }
     rows_[k].Subject->setAccessibleName(name + QStringLiteral(", Fach"));
     rows_[k].Exam->setAccessibleName(name + QStringLiteral(", Prüfung"));
-    rows_[k].Advanced->setAccessibleName(name + (k < 2 ? QStringLiteral(", LK")
-                                                       : QStringLiteral(", ZLK")));
+    rows_[k].Advanced->setAccessibleName(
+        name + (k < 2 ? QStringLiteral(", LK") : QStringLiteral(", ZLK")));
   }
 }
 

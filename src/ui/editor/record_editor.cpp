@@ -1,8 +1,8 @@
 #include "ui/editor/record_editor.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -29,7 +29,6 @@ namespace {
 using app::EditorPage;
 
 constexpr int kPageMaximumWidth = 900;
-
 
 }  // namespace
 
