@@ -24,7 +24,9 @@ namespace {
 
 const QString kPreviewKey = QStringLiteral("Drucken/SeitenansichtVorDemDruck");
 
-QSettings ProgramSettings() { return QSettings(QStringLiteral("Tolka"), QStringLiteral("Tolka")); }
+// The program's own QSettings (organisation and application name set by
+// main(); the tests set their own per process).
+QSettings ProgramSettings() { return QSettings(); }
 
 }  // namespace
 
