@@ -10,9 +10,9 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/exchange_command.h"
 #include "cli/print_command.h"
-#include "cli/program_directory.h"
 #include "cli/record_json.h"
 #include "cli/run_command.h"
 #include "cli/terminal_text.h"
@@ -117,13 +117,6 @@ std::string ReadJsonText(const std::string& operand) {
 
 std::string SourceName(const std::string& operand) {
   return operand == "-" ? std::string("Standardeingabe") : FromUtf8Lossy(operand);
-}
-
-void WriteOut(std::FILE* out, const std::string& text) {
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
-    throw IoError("Ausgabe fehlgeschlagen: " + core::IoErrorText(errno));
-  }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
-#include "cli/program_directory.h"
+#include "cli/command_support.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
 #include "core/data_cipher.h"
@@ -104,13 +104,6 @@ std::string NumberList(const std::vector<size_t>& numbers) {
   std::string list;
   for (size_t n : numbers) list += (list.empty() ? "" : ", ") + std::to_string(n);
   return list;
-}
-
-void WriteOut(std::FILE* out, const std::string& text) {
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
-    throw IoError("Ausgabe fehlgeschlagen: " + core::IoErrorText(errno));
-  }
 }
 
 }  // namespace

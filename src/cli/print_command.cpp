@@ -11,7 +11,7 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
-#include "cli/program_directory.h"
+#include "cli/command_support.h"
 #include "cli/run_command.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
@@ -47,16 +47,6 @@ class PrintInteraction : public CliInteraction {
     return CliInteraction::Ask(icon, text, buttons);
   }
 };
-
-size_t SlotNumber(const std::string& text) {
-  const bool digits = !text.empty() && text.size() <= 2 &&
-                      text.find_first_not_of("0123456789") == std::string::npos;
-  if (!digits || std::stoul(text) >= core::kSlotCount) {
-    throw UserError("SLOT: eine Platznummer von 0 bis 35 erwartet, nicht \"" + FromUtf8Lossy(text) +
-                    "\".");
-  }
-  return std::stoul(text);
-}
 
 // The documents the tool prints: a certificate, a report sheet or the
 // statistics.
@@ -165,13 +155,6 @@ core::StudentTable ReadTable(const fs::path& file, const CommandLine& line) {
     core::ApplyCipher(block, field, line.Variant);
   }
   return core::DecodeTable(block);
-}
-
-void WriteOut(std::FILE* out, const std::string& text) {
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
-    throw IoError("Ausgabe fehlgeschlagen: " + core::IoErrorText(errno));
-  }
 }
 
 }  // namespace

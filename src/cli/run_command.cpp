@@ -9,7 +9,7 @@
 #include "app/startup.h"
 #include "cli/cli_error.h"
 #include "cli/cli_interaction.h"
-#include "cli/program_directory.h"
+#include "cli/command_support.h"
 #include "cli/terminal_text.h"
 #include "core/cp1252.h"
 #include "core/data_cipher.h"
@@ -24,17 +24,6 @@ namespace tolka::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// SLOT: a decimal slot number 0..35.
-size_t SlotNumber(const std::string& text) {
-  const bool digits = !text.empty() && text.size() <= 2 &&
-                      text.find_first_not_of("0123456789") == std::string::npos;
-  if (!digits || std::stoul(text) >= core::kSlotCount) {
-    throw UserError("SLOT: eine Platznummer von 0 bis 35 erwartet, nicht \"" + FromUtf8Lossy(text) +
-                    "\".");
-  }
-  return std::stoul(text);
-}
 
 const rules::PipelineRow& Pipeline(const std::string& id) {
   if (const rules::PipelineRow* row = rules::FindPipeline(id)) return *row;
@@ -149,13 +138,6 @@ void AddSpecialResults(Json& out, const rules::PipelineOutcome& outcome,
     out["PromotableToQualPhase"] = stored.PromotableToQualPhase;
   }
   if (!outcome.MessageCaption.empty()) out["messageCaption"] = Utf8(outcome.MessageCaption);
-}
-
-void WriteOut(std::FILE* out, const std::string& text) {
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
-    throw IoError("Ausgabe fehlgeschlagen: " + core::IoErrorText(errno));
-  }
 }
 
 }  // namespace

@@ -1,0 +1,44 @@
+#include "cli/command_support.h"
+
+#include <cerrno>
+#include <system_error>
+
+#include "cli/cli_error.h"
+#include "cli/terminal_text.h"
+#include "core/directories.h"
+#include "core/file_io.h"
+#include "core/io_error.h"
+#include "core/student_table.h"
+
+namespace tolka::cli {
+
+namespace fs = std::filesystem;
+
+fs::path ProgramDirectory(const CommandLine& line, const fs::path& executable_dir) {
+  if (!line.ProgramDir) return core::DefaultProgramDirectory(executable_dir);
+  const fs::path dir = fs::absolute(*line.ProgramDir);
+  std::error_code ec;
+  if (!fs::is_directory(dir, ec)) {
+    throw UserError("--program-dir: " + core::PathText(dir) + ": Verzeichnis nicht gefunden");
+  }
+  return dir;
+}
+
+size_t SlotNumber(const std::string& text) {
+  const bool digits = !text.empty() && text.size() <= 2 &&
+                      text.find_first_not_of("0123456789") == std::string::npos;
+  if (!digits || std::stoul(text) >= core::kSlotCount) {
+    throw UserError("SLOT: eine Platznummer von 0 bis 35 erwartet, nicht \"" + FromUtf8Lossy(text) +
+                    "\".");
+  }
+  return std::stoul(text);
+}
+
+void WriteOut(std::FILE* out, const std::string& text) {
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
+    throw IoError("Ausgabe fehlgeschlagen: " + core::IoErrorText(errno));
+  }
+}
+
+}  // namespace tolka::cli
