@@ -16,8 +16,17 @@ void Directories::ReevaluateSettings(bool central_settings) {
 
 void Directories::ReevaluateLists(bool central_lists) { Lists = central_lists ? Program : Data; }
 
+bool IsInstalledProgram(const std::filesystem::path& executable_dir) {
+  std::error_code ec;
+  return std::filesystem::is_directory(executable_dir / ".." / "share" / "tolka", ec);
+}
+
 std::filesystem::path DefaultProgramDirectory(const std::filesystem::path& executable_dir) {
-  if (::access(executable_dir.c_str(), W_OK) == 0) return executable_dir;
+  // An installed program never keeps settings beside its executable, even
+  // when the folder is writable (root starting /usr/bin/tolka).
+  if (!IsInstalledProgram(executable_dir) && ::access(executable_dir.c_str(), W_OK) == 0) {
+    return executable_dir;
+  }
   std::filesystem::path base;
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
     base = xdg;

@@ -25,10 +25,15 @@ struct Directories {
   void ReevaluateLists(bool central_lists);
 };
 
-// The program directory of an installation: the executable's directory when
-// it is writable (a portable installation); otherwise a per-user application
-// data directory ($XDG_DATA_HOME/Tolka or ~/.local/share/Tolka), created when
-// missing.
+// True when the executable runs from an installation (bin/ beside a
+// share/tolka/ folder, as `cmake --install` and the Debian package lay it
+// out) rather than from a build or a portable folder.
+bool IsInstalledProgram(const std::filesystem::path& executable_dir);
+
+// The program directory: the executable's directory when it is writable and
+// not an installation (a portable installation or a build); otherwise a
+// per-user application data directory ($XDG_DATA_HOME/Tolka or
+// ~/.local/share/Tolka), created when missing.
 std::filesystem::path DefaultProgramDirectory(const std::filesystem::path& executable_dir);
 
 }  // namespace tolka::core

@@ -1,13 +1,16 @@
 // The desktop program: German texts whatever the system's locale, the
 // program directory beside the executable (or the user's data directory when
-// that is not writable), start-up of the program state, then the main window.
+// that is not writable or an installation), start-up of the program state,
+// the main window, then the data file given on the command line.
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "core/directories.h"
 #include "ui/main_window.h"
+#include "ui/program_arguments.h"
 #include "ui/qt_text.h"
 #include "ui/translations.h"
 
@@ -21,6 +24,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tolka: Qt's German translation (qtbase_de) was not found\n");
   }
 
+  QApplication::setApplicationVersion(QStringLiteral(TOLKA_VERSION));
+  // Before start-up: it moves into the program directory, and a relative
+  // file name means the folder the program was called from.
+  const tolka::ui::ProgramArguments arguments =
+      tolka::ui::ParseProgramArguments(QCoreApplication::arguments());
+
   const std::filesystem::path program_dir = tolka::core::DefaultProgramDirectory(
       tolka::ui::QStringToPath(QCoreApplication::applicationDirPath()));
 
@@ -31,5 +40,10 @@ int main(int argc, char** argv) {
   window.ShowState();
   window.RestoreWindowState();
   window.show();
+  if (!arguments.Error.isEmpty()) {
+    QMessageBox::warning(&window, QStringLiteral("Tolka"), arguments.Error);
+  } else if (arguments.DataFile) {
+    window.OpenFile(*arguments.DataFile);
+  }
   return application.exec();
 }

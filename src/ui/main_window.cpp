@@ -320,8 +320,9 @@ void MainWindow::FillRecentFiles() {
   }
 }
 
-void MainWindow::OpenRecentFile(const QString& path) {
-  const std::filesystem::path file = QStringToPath(path);
+void MainWindow::OpenRecentFile(const QString& path) { OpenFile(QStringToPath(path)); }
+
+void MainWindow::OpenFile(const std::filesystem::path& file) {
   RunFileCommand([file](app::AppState& state,
                         core::Interaction& ui) { return app::OpenDataFile(state, ui, file); },
                  true);

@@ -85,6 +85,9 @@ class MainWindow : public QMainWindow {
   QStringList RecentFiles() const;
   // Opens one of them as "Öffnen..." does after its dialog.
   void OpenRecentFile(const QString& path);
+  // Opens a data file as "Öffnen" does once its name is chosen (a recent
+  // file, or the file given on the command line).
+  void OpenFile(const std::filesystem::path& file);
 
   // The file commands (menu "&Datei", tool bar).
   void FileNew();
