@@ -15,6 +15,11 @@ namespace tolka::app {
 // are Windows-1252 whoever includes this header.
 extern const char* const kWrongPasswordMessage;
 
+// Takes a data block read from a file (or a recovery copy) into `data`: the
+// password field with its carried bytes, then the table; a protected block
+// asks the password (a wrong one or none shows the data enciphered).
+void LoadDataBlock(DataSession& data, core::Interaction& ui, const core::DataFileBlock& block);
+
 bool NewData(AppState& state, core::Interaction& ui);
 bool OpenData(AppState& state, core::Interaction& ui);
 // Opens `path` without the open dialog (the command-line tool, tests): the
