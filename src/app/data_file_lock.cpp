@@ -82,6 +82,11 @@ core::LockHolder ReadHolder(const fs::path& lock) {
 }
 
 LockOutcome NotLocked(core::Interaction& ui, const fs::path& lock, int error, LockPurpose purpose) {
+  // A folder that is missing (or a file in place of it) fails the save that
+  // follows with its own message; a note about the lock would only precede it.
+  if (purpose == LockPurpose::Save && (error == ENOENT || error == ENOTDIR)) {
+    return LockOutcome::NotLocked;
+  }
   ui.Tell(Icon::Warning,
           kNotLockedStart + Quoted(lock) + kNotLockedMiddle + core::IoErrorText(error) +
               (purpose == LockPurpose::Open ? kNotLockedOpenEnd : kNotLockedSaveEnd));

@@ -99,12 +99,16 @@ bool LeftBehind(const core::RecoveryCopy& copy) {
   return copy.ProcessId == me.ProcessId || !core::ProcessRunning(copy.ProcessId);
 }
 
-// True when the data file was written after the copy (saved over since).
+// True when the data file was saved over after the copy was written: its
+// modification time is no longer the one the session knew, and it is later
+// than the copy. (A file unchanged since the session read it is older than
+// the copy's changes whatever the clocks' resolution.)
 bool OutdatedByDataFile(const core::RecoveryCopy& copy) {
   if (copy.DataFile.empty()) return false;
   std::error_code ec;
   const fs::file_time_type time = fs::last_write_time(fs::path(copy.DataFile), ec);
   if (ec) return false;  // missing: the copy is all there is
+  if (time.time_since_epoch().count() == copy.FileTime) return false;
   return std::chrono::time_point_cast<Clock::duration>(std::chrono::file_clock::to_sys(time)) >=
          copy.Written;
 }

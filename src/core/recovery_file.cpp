@@ -52,7 +52,8 @@ uint32_t Crc32(const uint8_t* bytes, size_t size) {
 std::vector<uint8_t> EncodeRecoveryFile(const RecoveryCopy& copy) {
   std::vector<uint8_t> out(kMagic, kMagic + kRecoveryMagicSize);
   const int64_t written =
-      std::chrono::duration_cast<std::chrono::seconds>(copy.Written.time_since_epoch()).count();
+      std::chrono::duration_cast<std::chrono::milliseconds>(copy.Written.time_since_epoch())
+          .count();
   PutLe(out, static_cast<uint64_t>(written), 8);
   PutLe(out, static_cast<uint64_t>(copy.FileTime), 8);
   PutLe(out, static_cast<uint64_t>(copy.ProcessId), 4);
@@ -82,8 +83,8 @@ std::optional<RecoveryCopy> DecodeRecoveryFile(const std::vector<uint8_t>& bytes
   }
   // Exactly the block and the checksum after the names.
   if (bytes.size() - at != kDataFileSize + 4) return std::nullopt;
-  copy.Written =
-      std::chrono::system_clock::time_point(std::chrono::seconds(static_cast<int64_t>(written)));
+  copy.Written = std::chrono::system_clock::time_point(
+      std::chrono::milliseconds(static_cast<int64_t>(written)));
   copy.FileTime = static_cast<int64_t>(file_time);
   copy.ProcessId = static_cast<int64_t>(process);
   copy.Block.assign(bytes.begin() + static_cast<std::ptrdiff_t>(at),

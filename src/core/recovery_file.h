@@ -5,7 +5,7 @@
 //
 //   offset  size  field
 //        0     8  magic "TLKWIEDR"
-//        8     8  Written: time the copy was written, seconds since
+//        8     8  Written: time the copy was written, milliseconds since
 //                 1970-01-01 UTC (signed)
 //       16     8  FileTime: the data file's modification time as the
 //                 session last read or wrote it, in ticks of the file
