@@ -155,6 +155,23 @@ std::string OfferText(const core::RecoveryCopy& copy) {
   return kOfferStart + what + kOfferTime + core::LocalTimeText(copy.Written) + kOfferEnd;
 }
 
+// The lock file that the program which wrote the copy left on its data file
+// is the restored session's own: it goes without a question.
+void RemovePredecessorLock(const core::RecoveryCopy& copy) {
+  const fs::path lock = core::LockFilePath(fs::path(copy.DataFile));
+  core::LockHolder holder;
+  try {
+    holder = core::DecodeLockText(core::ReadFileBytes(lock, 4096));
+  } catch (const IoError&) {
+    return;  // none, or not readable: TakeDataFileLock tells
+  }
+  if (holder.Host == copy.Host && holder.ProcessId == copy.ProcessId &&
+      !core::IsThisProcess(holder) && !core::ProcessRunning(holder.ProcessId)) {
+    std::error_code ec;
+    fs::remove(lock, ec);
+  }
+}
+
 // Wiederherstellen: the data file's lock as Open takes it, the block as Open
 // reads it, then the data belong to their file and are modified. False when
 // the user cancelled at the lock question (the copy stays).
@@ -167,6 +184,7 @@ bool Restore(AppState& state, core::Interaction& ui, const Candidate& candidate)
     if (fs::exists(data_file, ec) && core::IsWriteProtected(data_file)) {
       read_only = true;
     } else {
+      RemovePredecessorLock(candidate.Copy);
       switch (TakeDataFileLock(ui, data_file, LockPurpose::Open)) {
         case LockOutcome::Cancelled:
           return false;
