@@ -170,7 +170,9 @@ fs::path CurrentDataFile(const AppState& state) {
 // session's lock first (false: another program holds it, nothing written);
 // once written, the lock of the old file is given back.
 bool WriteDataFile(AppState& state, core::Interaction& ui, const fs::path& target, bool protect) {
-  const bool other_file = Absolute(target) != CurrentDataFile(state);
+  // A file opened read-only may be held by another program: writing it
+  // again under its own name needs the lock as much as another file does.
+  const bool other_file = Absolute(target) != CurrentDataFile(state) || state.Data.ReadOnly;
   bool locked = !other_file && state.Session.LockedDataFile == Absolute(target);
   if (other_file) {
     const LockOutcome lock = TakeDataFileLock(ui, Absolute(target), LockPurpose::Save);

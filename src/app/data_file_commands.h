@@ -3,6 +3,11 @@
 // left. I/O failures end a command with IoError (the caller shows it); the
 // previous in-memory state stays unchanged. Each returns whether it
 // completed (false on Cancel, No or a refusal).
+//
+// Open, Save As and the first Save of new data take the lock file of their
+// file (data_file_lock.h) before they write anything; a successful Save or
+// Save As, New and Open (after the save question) and leaving remove the
+// recovery copy (recovery.h) and give back the lock of a file left.
 #pragma once
 
 #include "app/app_state.h"

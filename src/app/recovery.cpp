@@ -235,7 +235,10 @@ fs::path RecoveryCopyPath(const fs::path& program_dir) {
 }
 
 bool WriteRecoveryCopy(AppState& state, core::Interaction& ui, Clock::time_point now) {
-  if (!state.Data.Modified || state.Data.ShownEnciphered) return false;
+  // No program directory yet (before start-up): nowhere the next start looks.
+  if (!state.Data.Modified || state.Data.ShownEnciphered || state.Dirs.Program.empty()) {
+    return false;
+  }
   core::RecoveryCopy copy;
   copy.Written = now;
   copy.FileTime = state.Data.LastWriteTime.time_since_epoch().count();

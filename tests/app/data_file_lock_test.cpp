@@ -108,6 +108,15 @@ TEST_F(DataFileLock, AFileHeldOnAnotherWorkstationWarnsBeforeAnythingIsWritten) 
   ui.ExpectAsk(Icon::Information, "ist schreibgeschützt und wird nicht überschrieben")
       .ExpectSaveDialog(std::nullopt);
   EXPECT_FALSE(SaveData(state_, ui));
+  // Its own name chosen again: refused, the other program's file unchanged.
+  const auto file_bytes = ReadAll(data_file_);
+  ui.ExpectAsk(Icon::Information, "ist schreibgeschützt und wird nicht überschrieben")
+      .ExpectSaveDialog(data_file_)
+      .ExpectAsk(Icon::Information, "Soll die vorhandene Datei überschrieben werden?", Answer::Yes)
+      .ExpectAsk(Icon::Error, "Sie wird nicht überschrieben.");
+  EXPECT_FALSE(SaveData(state_, ui));
+  EXPECT_EQ(ReadAll(data_file_), file_bytes);
+  EXPECT_TRUE(state_.Data.ReadOnly);
   // Leaving the read-only file leaves the other program's lock alone.
   ui.ExpectAsk(Icon::Confirmation, "wirklich beenden", Answer::Yes)
       .ExpectAsk(Icon::Warning, "Sollen die Änderungen gespeichert werden?", Answer::No);
