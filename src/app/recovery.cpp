@@ -28,14 +28,14 @@ constexpr const char* kNameEnding = ".DAT";
 constexpr const char* kDamagedEnding = ".defekt";
 
 constexpr const char* kOfferStart =
-    "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung an ";
+    "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung\ran ";
 constexpr const char* kOfferFile = "der Datei\r";
 constexpr const char* kOfferUntitled = "neuen, noch nicht gespeicherten Daten";
 constexpr const char* kOfferTime = "\r(Stand: ";
 constexpr const char* kOfferEnd =
-    " Uhr).\r\rDas Programm wurde damals nicht ordnungsgemäß beendet.\r\"Wiederherstellen\" zeigt "
-    "die Daten wieder an; speichern Sie sie danach.\r\"Verwerfen\" löscht diese Änderungen "
-    "endgültig.";
+    " Uhr).\r\rDas Programm wurde damals nicht ordnungsgemäß beendet.\r\x84Wiederherstellen\x93 "
+    "zeigt die Daten wieder an; speichern Sie sie danach.\r\x84Verwerfen\x93 löscht diese "
+    "Änderungen endgültig.";
 constexpr const char* kDamagedStart = "Die Wiederherstellungskopie\r";
 constexpr const char* kDamagedMiddle =
     "\rist beschädigt und kann nicht wiederhergestellt werden.\rSie wurde umbenannt in\r";

@@ -34,10 +34,14 @@ using Clock = std::chrono::system_clock;
 using std::chrono::seconds;
 
 const std::string kOfferFile =
-    "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung an der Datei\r\x84";
+    "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung\ran der Datei\r\x84";
 const std::string kOfferUntitled =
-    "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung an neuen, noch nicht "
+    "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung\ran neuen, noch nicht "
     "gespeicherten Daten\r(Stand: ";
+const std::string kOfferEnd =
+    " Uhr).\r\rDas Programm wurde damals nicht ordnungsgemäß beendet.\r\x84Wiederherstellen\x93 "
+    "zeigt die Daten wieder an; speichern Sie sie danach.\r\x84Verwerfen\x93 löscht diese "
+    "Änderungen endgültig.";
 const std::string kAskLeave = "Wollen Sie das Programm jetzt wirklich beenden?";
 const std::string kAskSaveOnLeave = "Sollen die Änderungen gespeichert werden?";
 
@@ -179,6 +183,8 @@ TEST_F(Recovery, ACopyNewerThanItsFileIsOfferedAndRestoredAsChangedData) {
                kOfferFile + core::PathText(data_file_) + "\x93\r(Stand: ", Answer::Yes);
   ASSERT_TRUE(OfferRecoveryCopies(next, ui));
   EXPECT_TRUE(ui.Done());
+  const std::string offer = ui.Log()[0];
+  EXPECT_EQ(offer.substr(offer.size() - kOfferEnd.size()), kOfferEnd);
   ASSERT_EQ(ui.AskedButtons().size(), 1u);
   EXPECT_EQ(ui.AskedButtons()[0], core::Buttons::RestoreDiscard);
   EXPECT_EQ(next.Data.Table.At(0).Surname, "Gerettet");

@@ -71,7 +71,7 @@ TEST(CrashRecovery, TypingOfAKilledProgramIsOfferedAndRestored) {
   });
   ASSERT_TRUE(window->OfferRecovery());
   EXPECT_TRUE(offer.startsWith(QStringLiteral(
-      "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung an der Datei\n„")))
+      "Es gibt ungesicherte Änderungen aus einer unterbrochenen Sitzung\nan der Datei\n„")))
       << offer.toStdString();
   EXPECT_TRUE(offer.contains(PathToQString(data_file))) << offer.toStdString();
   EXPECT_EQ(state.Data.Table.At(0).Surname, "Getippt");
