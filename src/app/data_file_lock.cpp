@@ -98,9 +98,10 @@ LockOutcome NotLocked(core::Interaction& ui, const fs::path& lock, int error, Lo
 LockOutcome TakeDataFileLock(core::Interaction& ui, const fs::path& data_file,
                              LockPurpose purpose) {
   const fs::path lock = core::LockFilePath(data_file);
-  // Two rounds at most: a stale lock removed, then created afresh (another
-  // program may have been quicker in between).
-  for (int round = 0; round < 2; ++round) {
+  // A few rounds at most: a stale lock removed (or one that went while it was
+  // read) and created afresh; another program may have been quicker.
+  bool stale_asked = false;
+  for (int round = 0; round < 3; ++round) {
     const Clock::time_point now = Clock::now();
     const core::ExclusiveCreate created =
         core::CreateFileExclusively(lock, core::EncodeLockText(core::ThisProcess(now)));
@@ -108,10 +109,13 @@ LockOutcome TakeDataFileLock(core::Interaction& ui, const fs::path& data_file,
     if (created.Outcome == core::ExclusiveCreate::Result::Failed) {
       return NotLocked(ui, lock, created.Error, purpose);
     }
+    std::error_code gone;
+    if (!fs::exists(lock, gone) && !gone) continue;  // released meanwhile
     const core::LockHolder holder = ReadHolder(lock);
     if (core::IsThisProcess(holder)) return LockOutcome::Locked;
     const std::string who = HolderText(holder);
-    if (round == 0 && core::IsStale(holder, now)) {
+    if (!stale_asked && core::IsStale(holder, now)) {
+      stale_asked = true;
       if (purpose == LockPurpose::Open) {
         switch (ui.Ask(
             Icon::Warning,
@@ -145,7 +149,9 @@ LockOutcome TakeDataFileLock(core::Interaction& ui, const fs::path& data_file,
                ? LockOutcome::OpenReadOnly
                : LockOutcome::Cancelled;
   }
-  return LockOutcome::Cancelled;
+  // Taken and given back again and again by others: the file opens (or is
+  // saved) without this lock, and the user is told so.
+  return NotLocked(ui, lock, EBUSY, purpose);
 }
 
 void ReleaseDataFileLock(core::Interaction& ui, const fs::path& data_file) {

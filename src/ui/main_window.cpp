@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -358,6 +359,10 @@ bool MainWindow::OfferRecovery() {
 }
 
 void MainWindow::WriteRecoveryCopyIfDue() {
+  // A modal dialog is open: a command is half-way (Open between reading the
+  // file and asking its password) and its state must not go into a copy.
+  // The next tick after the command writes it.
+  if (QApplication::activeModalWidget() != nullptr) return;
   app::WriteRecoveryCopyIfDue(state_, *interaction_, std::chrono::system_clock::now());
 }
 
