@@ -28,9 +28,9 @@ constexpr const char* kHeldSaveEnd =
 constexpr const char* kStaleMiddle = " ist als geöffnet gesperrt:\r";
 constexpr const char* kStaleReason =
     "\r\rDas Programm, das die Sperre angelegt hat, läuft nicht mehr\r(oder die Sperre ist älter "
-    "als einen Tag).";
+    "als ein Tag).";
 constexpr const char* kStaleOpenEnd =
-    "\r\rSoll die Sperre aufgehoben und die Datei zum Bearbeiten geöffnet werden?\r(Nein: Die "
+    "\r\rSoll die Sperre aufgehoben und die Datei\rzum Bearbeiten geöffnet werden?\r(Nein: Die "
     "Datei wird schreibgeschützt geöffnet.)";
 constexpr const char* kStaleSaveEnd =
     "\r\rSoll die Sperre aufgehoben und die Datei gespeichert "

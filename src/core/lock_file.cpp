@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 
 namespace tolka::core {
 
@@ -92,7 +93,17 @@ bool ProcessRunning(int64_t process_id) {
   // A process id that cannot be a process (0 would signal our own process
   // group, a negative one a group) names no running program.
   if (process_id <= 0 || process_id > INT32_MAX) return false;
-  return !(::kill(static_cast<pid_t>(process_id), 0) != 0 && errno == ESRCH);
+  if (::kill(static_cast<pid_t>(process_id), 0) != 0 && errno == ESRCH) return false;
+  // A killed program whose parent has not collected it yet still answers
+  // kill(pid, 0): its state in /proc (the field after the name in
+  // parentheses) says "Z" (zombie) or "X" (dead).
+  std::ifstream stat("/proc/" + std::to_string(process_id) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return true;  // no /proc: trust kill()
+  const size_t name_end = line.rfind(')');
+  if (name_end == std::string::npos || name_end + 2 >= line.size()) return true;
+  const char state = line[name_end + 2];
+  return state != 'Z' && state != 'X';
 }
 
 bool IsStale(const LockHolder& holder, std::chrono::system_clock::time_point now) {

@@ -50,8 +50,9 @@ LockHolder DecodeLockText(const std::vector<uint8_t>& bytes);
 // True when `holder` names this very process (host and process id).
 bool IsThisProcess(const LockHolder& holder);
 
-// True while a process with this id runs on this host (kill(pid, 0) does
-// not fail with ESRCH).
+// True while a process with this id runs on this host: kill(pid, 0) does
+// not fail with ESRCH, and the process is not a zombie (killed, but not yet
+// collected by its parent).
 bool ProcessRunning(int64_t process_id);
 
 // A lock that nobody holds any more: taken on this host by a process that

@@ -3,6 +3,7 @@
 #include "core/recovery_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/lock_file.h"
@@ -128,6 +129,20 @@ TEST(LockFile, StaleByDeadProcessOrByAge) {
   LockHolder nonsense = me;
   nonsense.ProcessId = 0;
   EXPECT_TRUE(IsStale(nonsense, now));
+}
+
+// A program killed a moment ago whose parent has not collected it yet (a
+// zombie) runs no more: its recovery copy and its lock are left behind.
+TEST(LockFile, AKilledProcessNotYetCollectedIsNotRunning) {
+  EXPECT_TRUE(ProcessRunning(::getpid()));
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  // Wait until the child has ended without collecting it.
+  siginfo_t info{};
+  ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT), 0);
+  EXPECT_FALSE(ProcessRunning(child));
+  ::waitpid(child, nullptr, 0);
+  EXPECT_FALSE(ProcessRunning(child));
 }
 
 }  // namespace
