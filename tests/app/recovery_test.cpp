@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/data_file_commands.h"
+#include "app/data_file_lock.h"
 #include "core/data_cipher.h"
 #include "core/file_io.h"
 #include "core/lock_file.h"
@@ -350,6 +351,73 @@ TEST_F(Recovery, TheCopyOfARunningProgramIsNotOffered) {
   EXPECT_TRUE(ui.Done());
   EXPECT_TRUE(fs::exists(file));
   EXPECT_FALSE(fs::exists(dead));
+}
+
+// The copy of a killed program, with the lock it left on its data file.
+core::RecoveryCopy KilledProgramsCopy(const AppState& state, pid_t pid) {
+  core::RecoveryCopy copy;
+  copy.Written = Clock::now() + seconds(5);
+  copy.FileTime = state.Data.LastWriteTime.time_since_epoch().count();
+  copy.ProcessId = pid;
+  copy.Host = core::ThisProcess(Clock::now()).Host;
+  copy.DataFile = (state.Dirs.Data / state.Data.CurrentFileName).string();
+  copy.Block = state.Data.BlockForWriting();
+  return copy;
+}
+
+pid_t DeadProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST_F(Recovery, RestoreTakesOverTheLockTheKilledProgramLeftWithoutAsking) {
+  Change("Fortsetzung");
+  const pid_t dead = DeadProcess();
+  ScriptedInteraction quiet;
+  KeepDataFileLock(state_, quiet, fs::path());  // the killed program's lock instead
+  WriteAll(dir_ / "JG2024.TLK.LCK",
+           core::EncodeLockText({core::ThisProcess(Clock::now()).Host, "x", dead, Clock::now()}));
+  WriteAll(dir_ / "Wiederherstellung-x-9.DAT",
+           core::EncodeRecoveryFile(KilledProgramsCopy(state_, dead)));
+
+  AppState next = FreshState(dir_.path());
+  ScriptedInteraction ui;
+  ui.ExpectAsk(Icon::Confirmation, kOfferFile, Answer::Yes);
+  ASSERT_TRUE(OfferRecoveryCopies(next, ui));
+  EXPECT_TRUE(ui.Done());
+  EXPECT_TRUE(core::IsThisProcess(core::DecodeLockText(ReadAll(dir_ / "JG2024.TLK.LCK"))));
+  EXPECT_EQ(next.Session.LockedDataFile, data_file_);
+  EXPECT_FALSE(fs::exists(dir_ / "Wiederherstellung-x-9.DAT"));
+  EXPECT_EQ(core::DecodeTable(ReadCopy().Block).At(0).Surname, "Fortsetzung");
+}
+
+TEST_F(Recovery, RestoreOfAFileAnotherWorkstationHoldsOffersItReadOnly) {
+  Change("Zweitplatz");
+  ScriptedInteraction quiet;
+  KeepDataFileLock(state_, quiet, fs::path());  // the killed program's lock instead
+  WriteAll(dir_ / "JG2024.TLK.LCK",
+           core::EncodeLockText({"sekretariat-2", "frau.koch", 1234, Clock::now()}));
+  WriteAll(dir_ / "Wiederherstellung-x-9.DAT",
+           core::EncodeRecoveryFile(KilledProgramsCopy(state_, DeadProcess())));
+
+  AppState next = FreshState(dir_.path());
+  ScriptedInteraction ui;
+  ui.ExpectAsk(Icon::Confirmation, kOfferFile, Answer::Yes)
+      .ExpectAsk(Icon::Warning, "Rechner sekretariat-2", Answer::No);
+  EXPECT_FALSE(OfferRecoveryCopies(next, ui));  // cancelled: the copy stays
+  EXPECT_TRUE(fs::exists(dir_ / "Wiederherstellung-x-9.DAT"));
+  EXPECT_TRUE(next.Data.IsUntitled());
+
+  ui.ExpectAsk(Icon::Confirmation, kOfferFile, Answer::Yes)
+      .ExpectAsk(Icon::Warning, "Soll sie schreibgeschützt geöffnet werden?", Answer::Yes);
+  ASSERT_TRUE(OfferRecoveryCopies(next, ui));
+  EXPECT_TRUE(ui.Done());
+  EXPECT_TRUE(next.Data.ReadOnly);
+  EXPECT_TRUE(next.Data.Modified);
+  EXPECT_EQ(next.Data.Table.At(0).Surname, "Zweitplatz");
+  EXPECT_EQ(core::DecodeLockText(ReadAll(dir_ / "JG2024.TLK.LCK")).Host, "sekretariat-2");
 }
 
 TEST_F(Recovery, AFailedWriteIsReportedOnceUntilOneSucceeds) {
