@@ -228,7 +228,7 @@ TEST_F(DataFileLock, ALockThatCannotBeCreatedDoesNotStopOpening) {
   fs::copy_file(data_file_, long_name);
   ScriptedInteraction ui;
   // The ".BAK" copy's temporary name is longer still.
-  ui.ExpectAsk(Icon::Warning, ".LCK\x93 konnte nicht angelegt werden:\r")
+  ui.ExpectAsk(Icon::Warning, ".LCK\x93 konnte nicht angelegt werden:\rDer Dateiname ist zu lang.")
       .ExpectAsk(Icon::Warning, ".BAK\x93\rkonnte nicht angelegt werden:");
   ASSERT_TRUE(OpenDataFile(state_, ui, long_name));
   EXPECT_TRUE(ui.Done());
