@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/data_session.h"
+#include "app/session_files.h"
 #include "core/directories.h"
 #include "core/record_list_operations.h"
 #include "print/print_settings.h"
@@ -24,6 +25,7 @@ struct AppState {
   settings::SchoolData School;
   DataSession Data;
   core::RecordListState RecordList;  // clipboard and search state
+  SessionFiles Session;              // lock file and recovery copy
 
   bool CentralSettings() const { return General.CentralSettings == 1; }
   bool CentralLists() const { return General.CentralLists == 1; }

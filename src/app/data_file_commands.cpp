@@ -6,7 +6,9 @@
 #include <string>
 #include <system_error>
 
+#include "app/data_file_lock.h"
 #include "app/data_password.h"
+#include "app/recovery.h"
 #include "app/startup.h"
 #include "core/file_io.h"
 #include "core/io_error.h"
@@ -155,17 +157,40 @@ bool OfferSave(AppState& state, core::Interaction& ui, const char* question) {
   }
 }
 
+// The current data file with its directory; empty for new data.
+fs::path CurrentDataFile(const AppState& state) {
+  if (state.Data.IsUntitled() || state.Data.CurrentFileName.empty()) return {};
+  return Absolute(state.Dirs.Data / state.Data.CurrentFileName);
+}
+
 // Save steps 5 to 7: the password field, the enciphered block written through
 // a temporary file, then the written file becomes the current file. Nothing
 // in memory changes before the file is complete; IoError leaves the old file
-// and the state as they were.
-void WriteDataFile(AppState& state, core::Interaction& ui, const fs::path& target, bool protect) {
+// and the state as they were. A file other than the current one gets this
+// session's lock first (false: another program holds it, nothing written);
+// once written, the lock of the old file is given back.
+bool WriteDataFile(AppState& state, core::Interaction& ui, const fs::path& target, bool protect) {
+  // A file opened read-only may be held by another program: writing it
+  // again under its own name needs the lock as much as another file does.
+  const bool other_file = Absolute(target) != CurrentDataFile(state) || state.Data.ReadOnly;
+  bool locked = !other_file && state.Session.LockedDataFile == Absolute(target);
+  if (other_file) {
+    const LockOutcome lock = TakeDataFileLock(ui, Absolute(target), LockPurpose::Save);
+    if (lock == LockOutcome::Cancelled) return false;
+    locked = lock == LockOutcome::Locked;
+  }
   DataSession next = state.Data;
   // Only data that are to be protected take the entered password; otherwise
   // the file is written without one.
   ReplacePasswordField(next, protect ? core::ScramblePassword(next.EnteredPassword) : "");
   next.Protected = !next.PasswordField.empty();
-  core::SaveFileAtomically(target, next.BlockForWriting());
+  try {
+    core::SaveFileAtomically(target, next.BlockForWriting());
+  } catch (const IoError&) {
+    if (other_file && locked) ReleaseDataFileLock(ui, Absolute(target));
+    throw;
+  }
+  if (other_file) KeepDataFileLock(state, ui, locked ? Absolute(target) : fs::path());
 
   ui.ShowSavingWindow();
   next.Modified = false;
@@ -174,6 +199,7 @@ void WriteDataFile(AppState& state, core::Interaction& ui, const fs::path& targe
   next.LastWriteTime = WriteTimeOf(target);
   state.Data = std::move(next);
   state.Dirs.Data = target.parent_path();
+  return true;
 }
 
 // Shows the save dialog; an existing file needs the overwrite question
@@ -248,8 +274,7 @@ bool SaveSteps(AppState& state, core::Interaction& ui) {
   if (protect && (state.Data.PasswordField.empty() || state.Data.EnteredPassword.empty())) {
     if (!DefineDataPassword(state.Data, ui)) return false;
   }
-  WriteDataFile(state, ui, target, protect);
-  return true;
+  return WriteDataFile(state, ui, target, protect);
 }
 
 bool SaveAsSteps(AppState& state, core::Interaction& ui) {
@@ -262,7 +287,7 @@ bool SaveAsSteps(AppState& state, core::Interaction& ui) {
   }
   const bool protect = EncryptionWanted(state) || state.Data.Protected;
   const fs::path old_data_dir = state.Dirs.Data;
-  WriteDataFile(state, ui, *target, protect);
+  if (!WriteDataFile(state, ui, *target, protect)) return false;
   if (!SameDirectory(old_data_dir, state.Dirs.Data)) {
     if (!state.CentralSettings()) ui.Tell(Icon::Warning, kSettingsNotCentral);
     if (!state.CentralLists()) ui.Tell(Icon::Warning, kListsNotCentral);
@@ -280,21 +305,44 @@ bool SaveRepointing(AppState& state, core::Interaction& ui, Steps steps) {
     throw;
   }
   RepointDirectories(state);
+  // The changes are in the file: the recovery copy has done its part.
+  if (done) RemoveRecoveryCopy(state, ui);
   return done;
 }
 
-// Open steps 3 to 8 for a chosen file.
-void OpenChosenFile(AppState& state, core::Interaction& ui, const fs::path& chosen) {
+// Open steps 3 to 8 for a chosen file. False when the user cancelled
+// because another program holds the file: nothing changed.
+bool OpenChosenFile(AppState& state, core::Interaction& ui, const fs::path& chosen) {
   const fs::path path = Absolute(chosen);
   // A file shorter than the block ends the command here: nothing is written
   // and nothing in memory changes.
   const core::DataFileBlock buffer = ReadDataFileBlock(path);
   const fs::file_time_type write_time = WriteTimeOf(path);
+  const bool write_protected = core::IsWriteProtected(path);
+  // The lock is taken before anything is written beside the file. A file
+  // opened read-only takes none; the session's own file keeps its lock.
+  bool locked = state.Session.LockedDataFile == path;
+  bool held_elsewhere = false;
+  if (!write_protected && !locked) {
+    switch (TakeDataFileLock(ui, path, LockPurpose::Open)) {
+      case LockOutcome::Cancelled:
+        return false;
+      case LockOutcome::OpenReadOnly:
+        held_elsewhere = true;
+        break;
+      case LockOutcome::Locked:
+        locked = true;
+        break;
+      case LockOutcome::NotLocked:
+        break;
+    }
+  }
   const fs::path backup = OpenBackupPath(path);
   // A file whose name already ends in "BAK" is its own copy. A copy that
   // cannot be written (a read-only share of archived year groups) does not
-  // keep the file from being read.
-  if (!SameDirectory(backup, path)) {
+  // keep the file from being read. A file another program holds open is
+  // only read: its ".BAK" is the other program's.
+  if (!held_elsewhere && !SameDirectory(backup, path)) {
     try {
       core::SaveFileAtomically(backup, buffer);
     } catch (const IoError& e) {
@@ -302,45 +350,54 @@ void OpenChosenFile(AppState& state, core::Interaction& ui, const fs::path& chos
                                  kNoOpenBackupEnd);
     }
   }
-  const bool read_only = core::IsWriteProtected(path);
-  if (read_only) {
+  const bool read_only = write_protected || held_elsewhere;
+  if (write_protected) {
     ui.Tell(Icon::Information, kSaveElsewhereStart + Quoted(path) + kOpenedReadOnlyEnd);
   }
 
   DataSession& data = state.Data;
   data.CurrentFileName = path.filename().string();
   state.Dirs.Data = path.parent_path();
-  data.ShownEnciphered = false;
-  data.PasswordField = core::GetPasswordField(buffer);
-  std::copy(buffer.begin() + core::kPasswordFieldOffset, buffer.end(),
-            data.PasswordFieldCarried.begin());
-  data.Protected = !data.PasswordField.empty();
   data.LastWriteTime = write_time;
   data.ReadOnly = read_only;
-
-  if (!data.Protected) {
-    data.Table = core::DecodeTable(buffer);
-  } else {
-    const PasswordQueryOutcome outcome = QueryDataPassword(data, ui, data.PasswordField);
-    if (outcome == PasswordQueryOutcome::Accepted) {
-      core::DataFileBlock plain = buffer;
-      core::ApplyCipher(plain, data.PasswordField, data.Variant);
-      data.Table = core::DecodeTable(plain);
-    } else {
-      if (outcome == PasswordQueryOutcome::Wrong) ui.Tell(Icon::Error, kWrongPassword);
-      data.Table = core::DecodeTable(buffer);
-      data.ShownEnciphered = true;
-    }
-  }
+  LoadDataBlock(data, ui, buffer);
 
   ReloadSettingsForDataDirectory(state, ui);
   data.Modified = false;
+  KeepDataFileLock(state, ui, locked ? path : fs::path());
+  // The data before were saved or given up at the save question.
+  RemoveRecoveryCopy(state, ui);
+  return true;
 }
 
 }  // namespace
 
+void LoadDataBlock(DataSession& data, core::Interaction& ui, const core::DataFileBlock& block) {
+  data.ShownEnciphered = false;
+  data.PasswordField = core::GetPasswordField(block);
+  std::copy(block.begin() + core::kPasswordFieldOffset, block.end(),
+            data.PasswordFieldCarried.begin());
+  data.Protected = !data.PasswordField.empty();
+  if (!data.Protected) {
+    data.Table = core::DecodeTable(block);
+    return;
+  }
+  const PasswordQueryOutcome outcome = QueryDataPassword(data, ui, data.PasswordField);
+  if (outcome == PasswordQueryOutcome::Accepted) {
+    core::DataFileBlock plain = block;
+    core::ApplyCipher(plain, data.PasswordField, data.Variant);
+    data.Table = core::DecodeTable(plain);
+  } else {
+    if (outcome == PasswordQueryOutcome::Wrong) ui.Tell(Icon::Error, kWrongPassword);
+    data.Table = core::DecodeTable(block);
+    data.ShownEnciphered = true;
+  }
+}
+
 bool NewData(AppState& state, core::Interaction& ui) {
   if (!OfferSave(state, ui, kAskSaveBeforeNew)) return false;
+  KeepDataFileLock(state, ui, fs::path());
+  RemoveRecoveryCopy(state, ui);
   DataSession& data = state.Data;
   data.Table.Initialise(settings::IntroPhaseDefaultsOf(state.Catalogue));
   data.CurrentFileName = kUntitledName;
@@ -362,14 +419,12 @@ bool OpenData(AppState& state, core::Interaction& ui) {
   if (!OfferSave(state, ui, kAskSaveBeforeOpen)) return false;
   const auto chosen = ui.OpenFileDialog(DataFileDialog(state, ""));
   if (!chosen) return false;  // Cancel changes nothing, the modified flag included
-  OpenChosenFile(state, ui, *chosen);
-  return true;
+  return OpenChosenFile(state, ui, *chosen);
 }
 
 bool OpenDataFile(AppState& state, core::Interaction& ui, const fs::path& path) {
   if (!OfferSave(state, ui, kAskSaveBeforeOpen)) return false;
-  OpenChosenFile(state, ui, path);
-  return true;
+  return OpenChosenFile(state, ui, path);
 }
 
 bool SaveData(AppState& state, core::Interaction& ui) {
@@ -408,6 +463,11 @@ bool LeaveProgram(AppState& state, core::Interaction& ui) {
     WriteShutdownBackup(state);
   } catch (const IoError& e) {
     ui.Tell(Icon::Error, e.what());
+  }
+  // Leaving normally: the data were saved or the user gave them up (No).
+  if (may_close) {
+    KeepDataFileLock(state, ui, fs::path());
+    RemoveRecoveryCopy(state, ui);
   }
   return may_close;
 }

@@ -3,6 +3,11 @@
 // left. I/O failures end a command with IoError (the caller shows it); the
 // previous in-memory state stays unchanged. Each returns whether it
 // completed (false on Cancel, No or a refusal).
+//
+// Open, Save As and the first Save of new data take the lock file of their
+// file (data_file_lock.h) before they write anything; a successful Save or
+// Save As, New and Open (after the save question) and leaving remove the
+// recovery copy (recovery.h) and give back the lock of a file left.
 #pragma once
 
 #include "app/app_state.h"
@@ -14,6 +19,11 @@ namespace tolka::app {
 // command-line tool reports it too). Defined in the .cpp file, so its bytes
 // are Windows-1252 whoever includes this header.
 extern const char* const kWrongPasswordMessage;
+
+// Takes a data block read from a file (or a recovery copy) into `data`: the
+// password field with its carried bytes, then the table; a protected block
+// asks the password (a wrong one or none shows the data enciphered).
+void LoadDataBlock(DataSession& data, core::Interaction& ui, const core::DataFileBlock& block);
 
 bool NewData(AppState& state, core::Interaction& ui);
 bool OpenData(AppState& state, core::Interaction& ui);

@@ -25,7 +25,8 @@ core::Answer CliInteraction::Ask(core::Icon icon, const std::string& text, core:
   std::string message = std::string("tolka-cli: ") + word + ": " + text;
   // Nobody can answer a question here: No, or Cancel where the question
   // offers it (the command then does not happen).
-  const bool cancel = buttons == core::Buttons::YesNoCancel;
+  const bool cancel =
+      buttons == core::Buttons::YesNoCancel || buttons == core::Buttons::RestoreDiscard;
   if (buttons != core::Buttons::Ok) {
     message += cancel ? "\r(ohne Rückfrage beantwortet: Abbrechen)"
                       : "\r(ohne Rückfrage beantwortet: Nein)";

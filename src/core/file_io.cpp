@@ -74,6 +74,8 @@ std::string IoErrorText(int error_number) {
     case EBUSY:
     case ETXTBSY:
       return "Die Datei wird von einem anderen Programm benutzt";
+    case ENAMETOOLONG:
+      return "Der Dateiname ist zu lang";
     default: {
       char buffer[48];
       std::snprintf(buffer, sizeof buffer, "Ein-/Ausgabefehler (Nr. %d)", error_number);

@@ -20,8 +20,11 @@ enum class Icon { Error, Warning, Information, Confirmation };
 // same question with No as the default (a question whose Yes destroys data
 // another user wrote). YesNoCancel: the save questions before New, Open and
 // leaving, where Escape and the close box answer Cancel and the command does
-// not happen; only an explicit No discards the unsaved data.
-enum class Buttons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
+// not happen; only an explicit No discards the unsaved data. RestoreDiscard:
+// the offer of a recovery copy at start-up with the buttons
+// "Wiederherstellen" (answers Yes, the default) and "Verwerfen" (No); Escape
+// and the close box answer Cancel (the copy is kept for the next start).
+enum class Buttons { Ok, YesNo, YesNoDefaultNo, YesNoCancel, RestoreDiscard };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {

@@ -37,12 +37,16 @@ int main(int argc, char** argv) {
   // Created once with every dialog and reused until the program ends.
   tolka::ui::MainWindow window(state);
   tolka::app::StartUp(state, window.Interaction(), program_dir);
+  // Unsaved changes of a session that ended abnormally come first. It
+  // returns true when data were restored: a file named on the command line
+  // must then not be opened over them.
+  const bool restored = window.OfferRecovery();
   window.ShowState();
   window.RestoreWindowState();
   window.show();
   if (!arguments.Error.isEmpty()) {
     QMessageBox::warning(&window, QStringLiteral("Tolka"), arguments.Error);
-  } else if (arguments.DataFile) {
+  } else if (arguments.DataFile && !restored) {
     window.OpenFile(*arguments.DataFile);
   }
   return application.exec();

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -16,10 +17,13 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
+#include <chrono>
 
 #include "app/data_file_commands.h"
 #include "app/record_commands.h"
+#include "app/recovery.h"
 #include "app/set_back_commands.h"
 #include "core/io_error.h"
 #include "ui/command_button_column.h"
@@ -40,6 +44,10 @@ constexpr int kFileFieldWidth = 200;
 constexpr int kRecentFileCount = 4;
 const char* const kRecentFilesKey = "recentFiles";
 const char* const kGeometryKey = "mainWindow/geometry";
+// The timer only asks; the app logic writes the copy when kRecoveryInterval
+// has passed since the last one. A tick of a quarter of that interval keeps
+// a copy at most a quarter late, whatever the timer's accuracy.
+constexpr std::chrono::milliseconds kRecoveryTick = app::kRecoveryInterval / 4;
 
 QIcon ThemeIcon(const QString& name, QStyle::StandardPixmap fallback, const QWidget* widget) {
   return QIcon::fromTheme(name, widget->style()->standardIcon(fallback));
@@ -75,6 +83,12 @@ MainWindow::MainWindow(app::AppState& state, core::Interaction* interaction) : s
   CreateHelpMenu();
   CreateToolBar();
   CreateStatusLine();
+
+  auto* recovery_timer = new QTimer(this);
+  recovery_timer->setObjectName(QStringLiteral("RecoveryTimer"));
+  recovery_timer->setInterval(kRecoveryTick);
+  connect(recovery_timer, &QTimer::timeout, this, &MainWindow::WriteRecoveryCopyIfDue);
+  recovery_timer->start();
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -176,6 +190,7 @@ void MainWindow::CreateEditor(QWidget* central, QHBoxLayout* row) {
   command_buttons_ = new CommandButtonColumn(central);
   row->addWidget(command_buttons_);
   connect(editor_, &RecordEditor::Refreshed, this, &MainWindow::EditorRefreshed);
+  connect(editor_, &RecordEditor::Transferred, this, &MainWindow::WriteRecoveryCopyNow);
   connect(editor_, &RecordEditor::StatusNote, this,
           [this](const QString& note) { hint_field_->setText(note); });
   WireCommandButtons();
@@ -326,6 +341,34 @@ void MainWindow::OpenFile(const std::filesystem::path& file) {
   RunFileCommand([file](app::AppState& state,
                         core::Interaction& ui) { return app::OpenDataFile(state, ui, file); },
                  true);
+}
+
+bool MainWindow::OfferRecovery() {
+  bool restored = false;
+  try {
+    restored = app::OfferRecoveryCopies(state_, *interaction_);
+  } catch (const tolka::IoError& error) {
+    interaction_->Tell(core::Icon::Error, error.what());
+  }
+  if (restored) {
+    file_command_run_ = true;
+    current_student_ = 0;
+    editor_->RebuildItemLists();
+    ShowState();
+  }
+  return restored;
+}
+
+void MainWindow::WriteRecoveryCopyIfDue() {
+  // A modal dialog is open: a command is half-way (Open between reading the
+  // file and asking its password) and its state must not go into a copy.
+  // The next tick after the command writes it.
+  if (QApplication::activeModalWidget() != nullptr) return;
+  app::WriteRecoveryCopyIfDue(state_, *interaction_, std::chrono::system_clock::now());
+}
+
+void MainWindow::WriteRecoveryCopyNow() {
+  app::WriteRecoveryCopy(state_, *interaction_, std::chrono::system_clock::now());
 }
 
 void MainWindow::SelectStudent(int index) {

@@ -16,6 +16,9 @@
 // window keeps its size and position from one start to the next (both kept
 // with QSettings, outside the system's binary settings files).
 //
+// While the data are modified, a timer writes the recovery copy when it is
+// due (app/recovery.h), and every transfer of the editor writes it at once.
+//
 // Every command runs to its end inside one event: it calls the app
 // function, shows an IoError's text in an error box, then shows the state
 // again. Closing the window by any means leaves the program through
@@ -88,6 +91,10 @@ class MainWindow : public QMainWindow {
   // Opens a data file as "Öffnen" does once its name is chosen (a recent
   // file, or the file given on the command line).
   void OpenFile(const std::filesystem::path& file);
+  // At start-up, before the first show: offers the recovery copies left by a
+  // program that ended abnormally (app::OfferRecoveryCopies). True when data
+  // were restored; they are shown then.
+  bool OfferRecovery();
 
   // The file commands (menu "&Datei", tool bar).
   void FileNew();
@@ -247,6 +254,9 @@ class MainWindow : public QMainWindow {
   void EditorRefreshed();
   void UpdateModifiedBox();
   void SelectStudent(int index);
+  // The recovery timer's tick and the editor's transfer.
+  void WriteRecoveryCopyIfDue();
+  void WriteRecoveryCopyNow();
 
   // Record list commands: the actions (cut, copy and paste bound to Ctrl+X,
   // Ctrl+C and Ctrl+V while the student list has the focus), the menu, the

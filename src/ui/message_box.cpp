@@ -1,6 +1,7 @@
 #include "ui/message_box.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 namespace tolka::ui {
 
@@ -57,6 +58,17 @@ std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, 
       box->setDefaultButton(QMessageBox::Yes);
       box->setEscapeButton(QMessageBox::Cancel);
       return box;
+    case core::Buttons::RestoreDiscard: {
+      // Two own buttons and no escape button: neither Escape nor the close
+      // box can be taken for "Verwerfen", which deletes the recovery copy.
+      QPushButton* restore =
+          box->addButton(QStringLiteral("Wiederherstellen"), QMessageBox::AcceptRole);
+      restore->setObjectName(QStringLiteral("RestoreButton"));
+      box->addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole)
+          ->setObjectName(QStringLiteral("DiscardButton"));
+      box->setDefaultButton(restore);
+      return box;
+    }
     case core::Buttons::Ok:
       break;
   }
@@ -70,6 +82,8 @@ std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, 
 
 core::Answer AnswerFor(QMessageBox::StandardButton clicked, core::Buttons buttons) {
   if (buttons == core::Buttons::Ok) return core::Answer::Ok;
+  // The own buttons of RestoreDiscard are no standard buttons.
+  if (buttons == core::Buttons::RestoreDiscard) return core::Answer::Cancel;
   if (clicked == QMessageBox::Yes) return core::Answer::Yes;
   if (clicked == QMessageBox::No) return core::Answer::No;
   // Closed any other way: a Yes/No box answers No, a box with "Abbrechen"
@@ -81,6 +95,13 @@ core::Answer ShowMessageBox(QWidget* parent, core::Icon icon, const QString& tex
                             core::Buttons buttons) {
   const auto box = CreateMessageBox(parent, icon, text, buttons);
   box->exec();
+  if (buttons == core::Buttons::RestoreDiscard) {
+    const QAbstractButton* clicked = box->clickedButton();
+    const QString name = clicked != nullptr ? clicked->objectName() : QString();
+    if (name == QStringLiteral("RestoreButton")) return core::Answer::Yes;
+    if (name == QStringLiteral("DiscardButton")) return core::Answer::No;
+    return core::Answer::Cancel;
+  }
   return AnswerFor(box->standardButton(box->clickedButton()), buttons);
 }
 

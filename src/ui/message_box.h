@@ -18,7 +18,9 @@ QString MessageBoxTitle(core::Icon icon);
 
 // A box ready for exec(): OK; Yes/No with Yes (YesNoDefaultNo: No) as the
 // default button and No as the answer to Escape; or Yes/No/Abbrechen with
-// Abbrechen as the answer to Escape and the close box.
+// Abbrechen as the answer to Escape and the close box; or "Wiederherstellen"
+// (object name "RestoreButton", the default) and "Verwerfen"
+// ("DiscardButton"), which only a click answers.
 std::unique_ptr<QMessageBox> CreateMessageBox(QWidget* parent, core::Icon icon, const QString& text,
                                               core::Buttons buttons);
 

@@ -134,6 +134,7 @@ std::optional<ScriptedInteraction::Step> ScriptedInteraction::Take(Kind kind,
 core::Answer ScriptedInteraction::Ask(core::Icon icon, const std::string& text,
                                       core::Buttons buttons) {
   log_.push_back("ask:" + text);
+  buttons_.push_back(buttons);
   auto step = Take(Kind::Ask, text);
   if (!step) return buttons == core::Buttons::Ok ? core::Answer::Ok : core::Answer::No;
   EXPECT_EQ(static_cast<int>(step->icon), static_cast<int>(icon))
@@ -146,6 +147,10 @@ core::Answer ScriptedInteraction::Ask(core::Icon icon, const std::string& text,
     return core::Answer::Ok;
   }
   EXPECT_NE(step->answer, core::Answer::Ok) << "a Yes/No question answered OK";
+  if (step->answer == core::Answer::Cancel) {
+    EXPECT_TRUE(buttons == core::Buttons::YesNoCancel || buttons == core::Buttons::RestoreDiscard)
+        << "Cancel for a question without it: " << core::Cp1252ToUtf8(text);
+  }
   return step->answer;
 }
 

@@ -52,6 +52,8 @@ class ScriptedInteraction : public core::Interaction {
   // "definition", "settings-password", "change", "search", "progress",
   // "saving", "import:<text>", "import-config".
   const std::vector<std::string>& Log() const { return log_; }
+  // The buttons of each Ask, in order.
+  const std::vector<core::Buttons>& AskedButtons() const { return buttons_; }
   // The file dialog requests as they were made.
   const std::vector<core::FileDialogRequest>& DialogRequests() const { return requests_; }
   // What the search dialog was opened with, in order.
@@ -105,6 +107,7 @@ class ScriptedInteraction : public core::Interaction {
 
   std::deque<Step> steps_;
   std::vector<std::string> log_;
+  std::vector<core::Buttons> buttons_;
   std::vector<core::FileDialogRequest> requests_;
   std::vector<core::SearchRequest> searches_;
 };

@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/data_file_commands.h"
+#include "app/recovery.h"
 #include "app/startup.h"
 #include "core/cp1252.h"
 #include "support/scripted_interaction.h"
@@ -210,6 +214,52 @@ TEST_F(MainWindowTest, ClosingAsksAndWritesTheBackup) {
   EXPECT_TRUE(ui_.Done());
   EXPECT_FALSE(window_->isVisible());
   EXPECT_TRUE(fs::exists(dir_ / "Sicherung.DAT"));
+}
+
+}  // namespace
+}  // namespace tolka::ui
+
+namespace tolka::ui {
+namespace {
+
+// The recovery timer writes the copy of modified data, but never while a
+// modal dialog of a command is open (the command's state is half-way then).
+TEST(MainWindowRecovery, TheTimerWritesTheCopyButNotWhileADialogIsOpen) {
+  TempDir dir;
+  app::AppState state;
+  ScriptedInteraction ui;
+  MainWindow window(state, &ui);
+  app::StartUp(state, ui, dir.path());
+  const fs::path copy = app::RecoveryCopyPath(dir.path());
+  auto* timer = window.findChild<QTimer*>(QStringLiteral("RecoveryTimer"));
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_LE(timer->interval(), 120000);
+  timer->setInterval(1);
+  state.Data.Table.At(0).Surname = "Zwischenstand";
+  state.Data.Modified = true;
+
+  bool written_while_modal = true;
+  QDialog dialog(&window);
+  test::WhenModal<QDialog>([&](QDialog* shown) {
+    // Ticks go by inside the dialog's event loop.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    written_while_modal = fs::exists(copy);
+    shown->accept();
+  });
+  dialog.exec();
+  EXPECT_FALSE(written_while_modal);
+
+  QElapsedTimer waited;
+  waited.start();
+  while (!fs::exists(copy) && waited.elapsed() < 10000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  ASSERT_TRUE(fs::exists(copy));
+  EXPECT_TRUE(ui.Done());
+  app::RemoveRecoveryCopy(state, ui);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QPushButton>
 
 #include "core/cp1252.h"
 #include "ui/modal_driver.h"
@@ -72,6 +74,40 @@ TEST(MessageBox, AskShowsConvertedTextAndReturnsTheAnswer) {
 
   test::WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
   EXPECT_EQ(ui.Ask(core::Icon::Confirmation, "?", core::Buttons::YesNo), core::Answer::Yes);
+}
+
+// The offer of a recovery copy: two own buttons; neither Escape nor the
+// close box may count as "Verwerfen", which deletes the copy.
+TEST(MessageBox, RestoreOrDiscardIsAnsweredOnlyByItsButtons) {
+  QWidget host;
+  QtInteraction ui(&host);
+  bool escape_ignored = false;
+  bool close_ignored = false;
+  test::WhenModal<QMessageBox>([&](QMessageBox* box) {
+    EXPECT_EQ(box->buttons().size(), 2);
+    auto* restore = box->findChild<QPushButton*>(QStringLiteral("RestoreButton"));
+    ASSERT_NE(restore, nullptr);
+    EXPECT_EQ(restore->text(), QStringLiteral("Wiederherstellen"));
+    EXPECT_EQ(box->defaultButton(), restore);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(box, &escape);
+    escape_ignored = box->isVisible();
+    box->close();
+    close_ignored = box->isVisible();
+    auto* discard = box->findChild<QPushButton*>(QStringLiteral("DiscardButton"));
+    ASSERT_NE(discard, nullptr);
+    EXPECT_EQ(discard->text(), QStringLiteral("Verwerfen"));
+    discard->click();
+  });
+  EXPECT_EQ(ui.Ask(core::Icon::Confirmation, "?", core::Buttons::RestoreDiscard), core::Answer::No);
+  EXPECT_TRUE(escape_ignored);
+  EXPECT_TRUE(close_ignored);
+
+  test::WhenModal<QMessageBox>([](QMessageBox* box) {
+    box->findChild<QPushButton*>(QStringLiteral("RestoreButton"))->click();
+  });
+  EXPECT_EQ(ui.Ask(core::Icon::Confirmation, "?", core::Buttons::RestoreDiscard),
+            core::Answer::Yes);
 }
 
 }  // namespace

@@ -164,6 +164,7 @@ void RecordEditor::SwitchPage(EditorPage page) {
   stack_->setCurrentIndex(static_cast<int>(page));
   selector_->SetCurrent(static_cast<int>(page));
   Apply(app::SwitchPage(state_, lists_, slot_, values));
+  Q_EMIT Transferred();
 }
 
 void RecordEditor::TurnToPage(EditorPage page) {
@@ -174,9 +175,13 @@ void RecordEditor::TurnToPage(EditorPage page) {
 
 void RecordEditor::SelectStudent(size_t clicked) {
   Apply(app::SelectStudent(state_, lists_, slot_, clicked, Values()));
+  Q_EMIT Transferred();
 }
 
-void RecordEditor::TakeOverData() { Apply(app::TakeOverData(state_, lists_, slot_, Values())); }
+void RecordEditor::TakeOverData() {
+  Apply(app::TakeOverData(state_, lists_, slot_, Values()));
+  Q_EMIT Transferred();
+}
 
 void RecordEditor::DiscardData() { Apply(app::DiscardData(state_, lists_, slot_)); }
 
@@ -184,6 +189,7 @@ void RecordEditor::TransferIntoRecord() {
   const app::TransferResult result = app::Transfer(state_, slot_, Values());
   app::ShowCourseWarnings(result, ui_);
   Q_EMIT Refreshed();
+  Q_EMIT Transferred();
 }
 
 void RecordEditor::SetReadOnly(bool read_only) {

@@ -83,6 +83,9 @@ class RecordEditor : public QWidget {
   void Refreshed();
   // A text for the status line.
   void StatusNote(const QString& text);
+  // What the editor held went into the record (a page switch, a click in the
+  // list, "Daten übernehmen", the transfer before a command).
+  void Transferred();
 
  private:
   void Apply(const app::EditorStep& step);
