@@ -12,6 +12,7 @@
 
 #include "core/cp1252.h"
 #include "core/io_error.h"
+#include "core/write_fault_injection.h"
 
 namespace tolka::core {
 
@@ -193,6 +194,7 @@ void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes)
   std::string tmp_template = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(tmp_template.begin(), tmp_template.end());
   name.push_back('\0');
+  if (const int e = InjectedWriteError(WriteStep::Open, path)) Throw(e, path, IoAccess::Write);
   const int fd = ::mkstemp(name.data());
   if (fd < 0) Throw(errno, path, IoAccess::Write);
   const std::string tmp(name.data());
@@ -203,6 +205,7 @@ void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes)
   };
   size_t done = 0;
   while (done < bytes.size()) {
+    if (const int e = InjectedWriteError(WriteStep::Write, path)) fail(e);
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -210,6 +213,7 @@ void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes)
     }
     done += static_cast<size_t>(n);
   }
+  if (const int e = InjectedWriteError(WriteStep::Sync, path)) fail(e);
   if (::fsync(fd) != 0) fail(errno);
   // Keep the permissions of a file that is being replaced.
   struct stat st {};
@@ -220,15 +224,20 @@ void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes)
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
   }
-  if (::close(fd) != 0) {
-    const int e = errno;
+  // The descriptor is released whatever close reports; a failed close (a
+  // network share that reports a deferred write error there) still means the
+  // content may be incomplete, so the temporary file goes.
+  int close_error = InjectedWriteError(WriteStep::Close, path);
+  if (::close(fd) != 0 && close_error == 0) close_error = errno;
+  if (close_error != 0) {
     ::unlink(tmp.c_str());
-    Throw(e, path, IoAccess::Write);
+    Throw(close_error, path, IoAccess::Write);
   }
-  if (::rename(tmp.c_str(), path.c_str()) != 0) {
-    const int e = errno;
+  int rename_error = InjectedWriteError(WriteStep::Rename, path);
+  if (rename_error == 0 && ::rename(tmp.c_str(), path.c_str()) != 0) rename_error = errno;
+  if (rename_error != 0) {
     ::unlink(tmp.c_str());
-    Throw(e, path, IoAccess::Write);
+    Throw(rename_error, path, IoAccess::Write);
   }
 }
 

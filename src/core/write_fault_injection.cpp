@@ -1,0 +1,43 @@
+#include "core/write_fault_injection.h"
+
+#include <cassert>
+
+namespace tolka::core {
+
+namespace write_fault_detail {
+
+ScopedWriteFault* active_plan = nullptr;
+
+int Consult(WriteStep step, const std::filesystem::path& target) {
+  ScopedWriteFault& plan = *active_plan;
+  plan.steps_.push_back({step, target});
+  return plan.steps_.size() == plan.fail_at_ ? plan.error_ : 0;
+}
+
+}  // namespace write_fault_detail
+
+const char* WriteStepName(WriteStep step) {
+  switch (step) {
+    case WriteStep::Open:
+      return "open";
+    case WriteStep::Write:
+      return "write";
+    case WriteStep::Sync:
+      return "fsync";
+    case WriteStep::Close:
+      return "close";
+    case WriteStep::Rename:
+      return "rename";
+  }
+  return "?";
+}
+
+ScopedWriteFault::ScopedWriteFault(size_t fail_at, int error)
+    : fail_at_(fail_at), error_(error), previous_(write_fault_detail::active_plan) {
+  assert(previous_ == nullptr);
+  write_fault_detail::active_plan = this;
+}
+
+ScopedWriteFault::~ScopedWriteFault() { write_fault_detail::active_plan = previous_; }
+
+}  // namespace tolka::core

@@ -1,0 +1,82 @@
+#include "core/write_fault_injection.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "core/file_io.h"
+#include "support/temp_dir.h"
+#include "support/write_fault_walk.h"
+
+namespace tolka::core {
+namespace {
+
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+TEST(WriteFaultInjection, CountsTheStepsOfOneSave) {
+  TempDir dir;
+  ScopedWriteFault counting;
+  SaveFileAtomically(dir / "A.DAT", {1, 2, 3});
+  std::vector<WriteStep> steps;
+  for (const auto& s : counting.Steps()) {
+    steps.push_back(s.Step);
+    EXPECT_EQ(s.Target, dir / "A.DAT");
+  }
+  EXPECT_EQ(steps, (std::vector<WriteStep>{WriteStep::Open, WriteStep::Write, WriteStep::Sync,
+                                           WriteStep::Close, WriteStep::Rename}));
+  EXPECT_FALSE(counting.Struck());
+  // An empty file has no write call.
+  SaveFileAtomically(dir / "B.DAT", {});
+  EXPECT_EQ(counting.Steps().size(), 9u);
+}
+
+// The helper itself, walked: a new file stays absent, an old one stays as it
+// was, and the message names the file and the cause.
+TEST(WriteFaultInjection, SaveLeavesTheOldFileOrNoneOnEveryFailure) {
+  for (const bool existed : {false, true}) {
+    std::unique_ptr<TempDir> dir;
+    test::WalkWriteFaults({
+        .Setup =
+            [&] {
+              dir = std::make_unique<TempDir>();
+              if (existed) WriteAll(*dir / "JG.TLK", {9, 9});
+              return dir->path();
+            },
+        .Action = [&] { SaveFileAtomically(*dir / "JG.TLK", std::vector<uint8_t>(5000, 7)); },
+        .Check =
+            [&](const test::WriteFaultRun& run) {
+              ASSERT_TRUE(run.Thrown) << run.Describe();
+              EXPECT_EQ(*run.Thrown, run.ExpectedMessage());
+            },
+    });
+  }
+}
+
+TEST(WriteFaultInjection, MessagesForTheInjectedErrors) {
+  TempDir dir;
+  const auto path = dir / "JG.TLK";
+  const std::string q = "\x84" + PathText(path) + "\x93";
+  const std::pair<int, std::string> cases[] = {
+      {ENOSPC, "Der Datenträger ist voll:\r" + q + " konnte nicht gespeichert werden."},
+      {EACCES, "Keine Schreibberechtigung für " + q + "."},
+      {EIO, q + " konnte nicht gespeichert werden:\rLese- oder Schreibfehler des Datenträgers."}};
+  for (const auto& [error, text] : cases) {
+    ScopedWriteFault fault(2, error);
+    try {
+      SaveFileAtomically(path, {1});
+      ADD_FAILURE() << "no error";
+    } catch (const IoError& e) {
+      EXPECT_EQ(std::string(e.what()), text);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path));
+  }
+  // Without a plan the same save goes through.
+  SaveFileAtomically(path, {1});
+  EXPECT_EQ(ReadAll(path), std::vector<uint8_t>{1});
+}
+
+}  // namespace
+}  // namespace tolka::core
