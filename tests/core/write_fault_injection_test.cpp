@@ -40,7 +40,7 @@ TEST(WriteFaultInjection, SaveLeavesTheOldFileOrNoneOnEveryFailure) {
     std::unique_ptr<TempDir> dir;
     test::WalkWriteFaults({
         .Setup =
-            [&] {
+            [&](size_t) {
               dir = std::make_unique<TempDir>();
               if (existed) WriteAll(*dir / "JG.TLK", {9, 9});
               return dir->path();

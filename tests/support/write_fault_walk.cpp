@@ -42,11 +42,22 @@ Snapshot TakeSnapshot(const fs::path& root) {
   return files;
 }
 
-bool MayChange(const WriteFaultWalk& walk, const fs::path& file) {
-  for (const auto& name : walk.MayChange) {
-    if (file.filename() == name) return true;
+constexpr size_t kAllErrorsUpTo = 15;
+
+bool MayChange(const WriteFaultWalk& walk, const WriteFaultRun& run, const fs::path& file) {
+  return walk.MayChange && walk.MayChange(run, file);
+}
+
+// The errors to inject at `step` (counted from 1).
+std::vector<int> ErrorsAt(const std::vector<core::WriteStepRecord>& steps, size_t step) {
+  size_t first_write = 0;
+  for (size_t i = 0; i < steps.size() && first_write == 0; ++i) {
+    if (steps[i].Step == core::WriteStep::Write) first_write = i + 1;
   }
-  return false;
+  if (steps.size() <= kAllErrorsUpTo || step == 1 || step == first_write) {
+    return {std::begin(kErrors), std::end(kErrors)};
+  }
+  return {kErrors[step % 3]};
 }
 
 // The temporary files of SaveFileAtomically: "." + name + ".XXXXXX".
@@ -59,7 +70,7 @@ void CompareScene(const WriteFaultWalk& walk, const WriteFaultRun& run, const Sn
                   const Snapshot& after) {
   for (const auto& [file, bytes] : after) {
     EXPECT_FALSE(LooksTemporary(file)) << run.Describe() << ": temporary file left: " << file;
-    if (MayChange(walk, file)) continue;
+    if (MayChange(walk, run, file)) continue;
     const auto old = before.find(file);
     if (old == before.end()) {
       ADD_FAILURE() << run.Describe() << ": file created: " << file;
@@ -68,7 +79,7 @@ void CompareScene(const WriteFaultWalk& walk, const WriteFaultRun& run, const Sn
     }
   }
   for (const auto& [file, bytes] : before) {
-    if (!MayChange(walk, file) && after.count(file) == 0) {
+    if (!MayChange(walk, run, file) && after.count(file) == 0) {
       ADD_FAILURE() << run.Describe() << ": file lost: " << file;
     }
   }
@@ -99,7 +110,7 @@ std::string WriteFaultRun::Describe() const {
 size_t WalkWriteFaults(const WriteFaultWalk& walk) {
   std::vector<core::WriteStepRecord> clean_steps;
   {
-    walk.Setup();
+    walk.Setup(0);
     core::ScopedWriteFault counting;
     const auto thrown = RunAction(walk);
     if (thrown) ADD_FAILURE() << "the clean run failed: " << core::Cp1252ToUtf8(*thrown);
@@ -107,8 +118,8 @@ size_t WalkWriteFaults(const WriteFaultWalk& walk) {
   }
   EXPECT_GT(clean_steps.size(), 0u) << "the command saved nothing";
   for (size_t step = 1; step <= clean_steps.size(); ++step) {
-    for (int error : kErrors) {
-      const fs::path root = walk.Setup();
+    for (int error : ErrorsAt(clean_steps, step)) {
+      const fs::path root = walk.Setup(step);
       const Snapshot before = TakeSnapshot(root);
       WriteFaultRun run;
       run.Step = step;

@@ -39,20 +39,24 @@ struct WriteFaultRun {
 };
 
 struct WriteFaultWalk {
-  // Builds a fresh scene (files on disk and the objects in memory) and
-  // returns the directory that holds all of its files.
-  std::function<std::filesystem::path()> Setup = {};
+  // Builds a fresh scene (files on disk, the objects in memory, the prompts
+  // the interaction expects) for a run whose step `failing_step` fails (0:
+  // the clean run) and returns the directory that holds all of its files.
+  std::function<std::filesystem::path(size_t failing_step)> Setup = {};
   // The command. An IoError it lets through is caught by the walk
   // (WriteFaultRun::Thrown); the clean run must not throw one.
   std::function<void()> Action = {};
   // After each failing run, before the next Setup.
   std::function<void(const WriteFaultRun&)> Check = {};
-  // Names of files the command may still create or change when one save
-  // fails (a second, independent file of the same command).
-  std::vector<std::string> MayChange = {};
+  // Files the command may still create or change although the run's step
+  // failed (another, independent file of the same command); none when not
+  // given.
+  std::function<bool(const WriteFaultRun& run, const std::filesystem::path& file)> MayChange = {};
 };
 
-// Runs the walk; returns the number of steps of the clean run (at least one,
+// Runs the walk: each error on every step while a clean run takes at most
+// 15 steps; beyond that one error per step in turn, and all three on the
+// first step and on the first write. Returns the number of steps of the clean run (at least one,
 // else the walk fails).
 size_t WalkWriteFaults(const WriteFaultWalk& walk);
 
