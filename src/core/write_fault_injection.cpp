@@ -11,10 +11,16 @@ ScopedWriteFault* active_plan = nullptr;
 int Consult(WriteStep step, const std::filesystem::path& target) {
   ScopedWriteFault& plan = *active_plan;
   plan.steps_.push_back({step, target});
-  return plan.steps_.size() == plan.fail_at_ ? plan.error_ : 0;
+  const size_t n = plan.steps_.size();
+  if (plan.fail_at_ == 0 || n < plan.fail_at_) return 0;
+  return n == plan.fail_at_ || plan.span_ == FaultSpan::FromThenOn ? plan.error_ : 0;
 }
 
 }  // namespace write_fault_detail
+
+bool DiskSyncWanted() {
+  return write_fault_detail::active_plan == nullptr || write_fault_detail::active_plan->sync_;
+}
 
 const char* WriteStepName(WriteStep step) {
   switch (step) {
@@ -32,8 +38,8 @@ const char* WriteStepName(WriteStep step) {
   return "?";
 }
 
-ScopedWriteFault::ScopedWriteFault(size_t fail_at, int error)
-    : fail_at_(fail_at), error_(error), previous_(write_fault_detail::active_plan) {
+ScopedWriteFault::ScopedWriteFault(size_t fail_at, int error, FaultSpan span)
+    : fail_at_(fail_at), error_(error), span_(span), previous_(write_fault_detail::active_plan) {
   assert(previous_ == nullptr);
   write_fault_detail::active_plan = this;
 }

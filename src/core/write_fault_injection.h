@@ -42,11 +42,19 @@ inline int InjectedWriteError(WriteStep step, const std::filesystem::path& targe
   return write_fault_detail::Consult(step, target);
 }
 
+// False while a plan that skips the disk flush is in force.
+bool DiskSyncWanted();
+
+// Whether only the planned step fails, or it and every step after it (a
+// medium that went away: also the attempts to put old files back fail).
+enum class FaultSpan { OneStep, FromThenOn };
+
 // While it lives, the `fail_at`-th step (counting from 1) of all saves fails
-// with `error`; every other step runs. `fail_at` 0 only counts.
+// with `error`; every other step runs (FaultSpan::OneStep). `fail_at` 0 only
+// counts.
 class ScopedWriteFault {
  public:
-  explicit ScopedWriteFault(size_t fail_at = 0, int error = 0);
+  explicit ScopedWriteFault(size_t fail_at = 0, int error = 0, FaultSpan span = FaultSpan::OneStep);
   ~ScopedWriteFault();
   ScopedWriteFault(const ScopedWriteFault&) = delete;
   ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
@@ -56,10 +64,18 @@ class ScopedWriteFault {
   // True once the planned step came and failed.
   bool Struck() const { return fail_at_ != 0 && steps_.size() >= fail_at_; }
 
+  // The fsync step is still counted (and may fail), but the real flush to
+  // the disk is left out: it changes nothing a process can see, and a walk
+  // saves thousands of files.
+  void SkipDiskSync() { sync_ = false; }
+
  private:
+  friend bool DiskSyncWanted();
   friend int write_fault_detail::Consult(WriteStep, const std::filesystem::path&);
   size_t fail_at_;
   int error_;
+  FaultSpan span_;
+  bool sync_ = true;
   std::vector<WriteStepRecord> steps_;
   ScopedWriteFault* previous_;
 };

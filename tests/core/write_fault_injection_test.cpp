@@ -78,5 +78,63 @@ TEST(WriteFaultInjection, MessagesForTheInjectedErrors) {
   EXPECT_EQ(ReadAll(path), std::vector<uint8_t>{1});
 }
 
+// Three files saved together, two of them replacing older ones: whichever
+// step fails, the directory is as before.
+TEST(WriteFaultInjection, FilesSavedTogetherAreAllNewOrAllOld) {
+  std::unique_ptr<TempDir> dir;
+  const size_t steps = test::WalkWriteFaults({
+      .Setup =
+          [&](size_t) {
+            dir = std::make_unique<TempDir>();
+            std::filesystem::create_directory(*dir / "listen");
+            WriteAll(*dir / "A.DAT", {1});
+            WriteAll(*dir / "listen" / "C.KLL", {3});
+            return dir->path();
+          },
+      .Action =
+          [&] {
+            SaveFilesAtomically({{*dir / "A.DAT", {10, 11}},
+                                 {*dir / "B.DAT", {20}},
+                                 {*dir / "listen" / "C.KLL", {30}}});
+          },
+      .Check =
+          [&](const test::WriteFaultRun& run) {
+            ASSERT_TRUE(run.Thrown) << run.Describe();
+            EXPECT_EQ(*run.Thrown, run.ExpectedMessage());
+          },
+  });
+  // Every file is complete before the first one is replaced.
+  EXPECT_EQ(steps, 15u);
+  ScopedWriteFault counting;
+  SaveFilesAtomically({{dir->path() / "A.DAT", {1}}, {dir->path() / "B.DAT", {2}}});
+  ASSERT_EQ(counting.Steps().size(), 10u);
+  EXPECT_EQ(counting.Steps()[7].Step, WriteStep::Close);
+  EXPECT_EQ(counting.Steps()[8].Step, WriteStep::Rename);
+}
+
+// When the medium fails for good, a file already replaced cannot get its old
+// content back: the message says so and names it.
+TEST(WriteFaultInjection, AFileThatCannotBePutBackIsNamed) {
+  TempDir dir;
+  WriteAll(dir / "A.DAT", {1});
+  WriteAll(dir / "B.DAT", {2});
+  ScopedWriteFault fault(10, EIO, FaultSpan::FromThenOn);  // the second rename on
+  try {
+    SaveFilesAtomically({{dir / "A.DAT", {10}}, {dir / "B.DAT", {20}}});
+    ADD_FAILURE() << "no error";
+  } catch (const IoError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              std::string(FileError(EIO, dir / "B.DAT", IoAccess::Write).what()) +
+                  "\r\rDiese Dateien haben schon den neuen Inhalt und konnten nicht "
+                  "zurückgesetzt werden:\r  " +
+                  PathText(dir / "A.DAT"));
+  }
+  EXPECT_EQ(ReadAll(dir / "A.DAT"), std::vector<uint8_t>{10});
+  EXPECT_EQ(ReadAll(dir / "B.DAT"), std::vector<uint8_t>{2});
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 2u) << "no temporary file stays";
+}
+
 }  // namespace
 }  // namespace tolka::core

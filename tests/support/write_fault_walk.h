@@ -1,4 +1,5 @@
-// Walks injected write failures over every step of a command that saves:
+// Walks injected write failures over every step of a command that saves
+// (with the real flush to the disk left out, ScopedWriteFault::SkipDiskSync):
 // one clean run counts the steps (every open, write, fsync, close and rename
 // of core::SaveFileAtomically), then the command runs again on a fresh scene
 // for each step n and each of ENOSPC, EACCES and EIO, with step n failing.

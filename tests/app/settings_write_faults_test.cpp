@@ -1,0 +1,164 @@
+// Export and import of the settings files with each write step failing in
+// turn: the files end all old (or all new, when only a backup written after
+// the import failed), and the settings in force change only with the files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/settings_commands.h"
+#include "app/startup.h"
+#include "core/file_io.h"
+#include "settings/name_lists.h"
+#include "settings/settings_passwords.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+#include "support/write_fault_walk.h"
+
+namespace tolka::app {
+namespace {
+
+namespace fs = std::filesystem;
+using core::Answer;
+using core::Icon;
+using core::SettingsPasswordKind;
+using test::ReadAll;
+using test::ScriptedInteraction;
+using test::TempDir;
+using test::WalkWriteFaults;
+using test::WriteFaultRun;
+
+settings::SchoolData School() {
+  settings::SchoolData school;
+  school.SchoolName = "Gymnasium Neustadt";
+  school.SchoolNumber = "4711";
+  school.SchoolKey = "Schulschluessel";
+  return school;
+}
+
+// Settings files of every kind in `dir`, their values told apart by `tag`.
+void WriteSettings(const fs::path& dir, int tag) {
+  auto dirs = core::Directories::AllAt(dir);
+  settings::SaveSchoolData(School(), dirs, true);
+  settings::GeneralSettings general = settings::DefaultGeneralSettings();
+  general.PlaceDate = "Neustadt " + std::to_string(tag);
+  settings::SaveGeneralSettings(general, dirs);
+  settings::SubjectCatalogue catalogue = settings::BuiltInSubjectCatalogue();
+  catalogue.Entries[26].SubjectName = "Fach " + std::to_string(tag);
+  settings::SaveSubjectCatalogue(catalogue, dirs, true);
+  settings::ExamSettings exam = settings::BuiltInExamSettings();
+  exam.MaxBasicCourses = static_cast<uint16_t>(10 + tag);
+  settings::SaveExamSettings(exam, dirs, true, "Schule", "01.07.2026");
+  print::PrintSettings print;
+  print::ResetPrintSettings(print);
+  print.Margins[3] = -tag;
+  print::SavePrintSettings(print, dirs, true);
+  settings::SaveNameList(settings::NameListKind::Classes, dirs, {"12a" + std::to_string(tag)});
+  settings::SaveNameList(settings::NameListKind::Tutors, dirs, {"Frau " + std::to_string(tag)});
+  settings::SaveNameList(settings::NameListKind::ProjectCourses, dirs, {"Theater"});
+}
+
+// A program directory "programm" with settings tagged 1 and a folder
+// "austausch" beside it.
+struct Scene {
+  TempDir dir;
+  fs::path program = dir / "programm";
+  fs::path exchange = dir / "austausch";
+  AppState state;
+  ScriptedInteraction ui;
+
+  Scene() {
+    fs::create_directory(program);
+    fs::create_directory(exchange);
+    WriteSettings(program, 1);
+    ScriptedInteraction quiet;
+    StartUp(state, quiet, program);
+  }
+};
+
+// The values by which the tagged settings are told apart.
+void ExpectSettingsTagged(const AppState& state, int tag, const WriteFaultRun& run) {
+  EXPECT_EQ(state.General.PlaceDate, "Neustadt " + std::to_string(tag)) << run.Describe();
+  EXPECT_EQ(state.Catalogue.Entries[26].SubjectName, "Fach " + std::to_string(tag));
+  EXPECT_EQ(state.Exam.MaxBasicCourses, 10 + tag);
+  EXPECT_EQ(state.Print.Margins[3], -tag);
+}
+
+TEST(SettingsWriteFaults, ExportLeavesTheTargetFolderAsItWas) {
+  std::unique_ptr<Scene> scene;
+  const size_t steps = WalkWriteFaults({
+      .Setup =
+          [&](size_t step) {
+            scene = std::make_unique<Scene>();
+            test::WriteAll(scene->exchange / "FachDef.DAT", {1, 2, 3});
+            scene->ui.ExpectAsk(Icon::Confirmation, "FachDef.DAT", Answer::Yes);
+            if (step == 0) scene->ui.ExpectAsk(Icon::Information, "wurden exportiert");
+            return scene->dir.path();
+          },
+      .Action = [&] { ExportSettings(scene->state, scene->ui, scene->exchange, false); },
+      .Check =
+          [&](const WriteFaultRun& run) {
+            EXPECT_EQ(run.Thrown, run.ExpectedMessage()) << run.Describe();
+          },
+  });
+  EXPECT_EQ(steps, 7u * 5u) << "seven files";
+}
+
+TEST(SettingsWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
+  std::unique_ptr<Scene> scene;
+  const size_t import_steps = 7 * 5;  // seven files; then ABIEINST.BAK, DRKEINST.BAK
+  const auto imported = [&](const WriteFaultRun& run) { return run.Step > import_steps; };
+  const size_t steps = WalkWriteFaults({
+      .Setup =
+          [&](size_t step) {
+            scene = std::make_unique<Scene>();
+            WriteSettings(scene->exchange, 2);
+            fs::remove(scene->exchange / "SCHULE.INI");
+            scene->ui
+                .ExpectSettingsPassword(SettingsPasswordKind::SubjectSettings,
+                                        settings::SubjectSettingsPassword(School()))
+                .ExpectSettingsPassword(SettingsPasswordKind::ExamSettings,
+                                        settings::ExamSettingsPassword(School()))
+                .ExpectAsk(Icon::Confirmation, "importiert werden?", Answer::Yes);
+            if (step > import_steps) {
+              // The reload after the import writes the two backups.
+              scene->ui.ExpectAsk(Icon::Error,
+                                  step <= import_steps + 5 ? "ABIEINST.BAK" : "DRKEINST.BAK");
+            }
+            if (step == 0 || step > import_steps) {
+              scene->ui.ExpectAsk(Icon::Information, "7 Einstellungsdateien wurden importiert");
+            }
+            return scene->dir.path();
+          },
+      .Action = [&] { ImportSettings(scene->state, scene->ui, scene->exchange, false); },
+      .Check =
+          [&](const WriteFaultRun& run) {
+            if (!imported(run)) {
+              EXPECT_EQ(run.Thrown, run.ExpectedMessage()) << run.Describe();
+              ExpectSettingsTagged(scene->state, 1, run);
+              return;
+            }
+            // Only a backup failed: the import itself is complete and in force.
+            EXPECT_FALSE(run.Thrown) << run.Describe();
+            ExpectSettingsTagged(scene->state, 2, run);
+            const std::string told = scene->ui.Log().at(3);
+            EXPECT_TRUE(test::Contains(told, core::PathText(run.Failed.Target)) &&
+                        (test::Contains(told, core::IoErrorText(run.Error)) ||
+                         test::Contains(told, run.ExpectedMessage())))
+                << run.Describe();
+            for (const char* name : {"ABIEINST.DAT", "FachDef.DAT", "AbiDef.DAT", "DRKEINST.DAT",
+                                     "PKURSE.PKL", "TUTOREN.STL", "KLASSEN.KLL"}) {
+              EXPECT_EQ(ReadAll(scene->program / name), ReadAll(scene->exchange / name)) << name;
+            }
+          },
+      .MayChange =
+          [&](const WriteFaultRun& run, const fs::path& file) {
+            return imported(run) && file.parent_path() == scene->program &&
+                   file.filename() != run.Failed.Target.filename();
+          },
+  });
+  EXPECT_EQ(steps, import_steps + 10);
+}
+
+}  // namespace
+}  // namespace tolka::app
