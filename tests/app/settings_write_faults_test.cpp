@@ -3,12 +3,15 @@
 // the import failed), and the settings in force change only with the files.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "app/settings_commands.h"
 #include "app/startup.h"
 #include "core/file_io.h"
+#include "core/io_error.h"
 #include "settings/name_lists.h"
 #include "settings/settings_passwords.h"
 #include "support/scripted_interaction.h"
@@ -84,6 +87,25 @@ void ExpectSettingsTagged(const AppState& state, int tag, const WriteFaultRun& r
   EXPECT_EQ(state.Print.Margins[3], -tag);
 }
 
+// The source folder with settings tagged 2 (without SCHULE.INI) and the
+// prompts of an import answered up to the confirmation.
+void PrepareImport(Scene& scene) {
+  WriteSettings(scene.exchange, 2);
+  fs::remove(scene.exchange / "SCHULE.INI");
+  scene.ui
+      .ExpectSettingsPassword(SettingsPasswordKind::SubjectSettings,
+                              settings::SubjectSettingsPassword(School()))
+      .ExpectSettingsPassword(SettingsPasswordKind::ExamSettings,
+                              settings::ExamSettingsPassword(School()))
+      .ExpectAsk(Icon::Confirmation, "importiert werden?", Answer::Yes);
+}
+
+std::map<fs::path, std::vector<uint8_t>> FilesIn(const fs::path& dir) {
+  std::map<fs::path, std::vector<uint8_t>> files;
+  for (const auto& entry : fs::directory_iterator(dir)) files[entry.path()] = ReadAll(entry.path());
+  return files;
+}
+
 TEST(SettingsWriteFaults, ExportLeavesTheTargetFolderAsItWas) {
   std::unique_ptr<Scene> scene;
   const size_t steps = WalkWriteFaults({
@@ -112,14 +134,7 @@ TEST(SettingsWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
       .Setup =
           [&](size_t step) {
             scene = std::make_unique<Scene>();
-            WriteSettings(scene->exchange, 2);
-            fs::remove(scene->exchange / "SCHULE.INI");
-            scene->ui
-                .ExpectSettingsPassword(SettingsPasswordKind::SubjectSettings,
-                                        settings::SubjectSettingsPassword(School()))
-                .ExpectSettingsPassword(SettingsPasswordKind::ExamSettings,
-                                        settings::ExamSettingsPassword(School()))
-                .ExpectAsk(Icon::Confirmation, "importiert werden?", Answer::Yes);
+            PrepareImport(*scene);
             if (step > import_steps) {
               // The reload after the import writes the two backups.
               scene->ui.ExpectAsk(Icon::Error,
@@ -158,6 +173,39 @@ TEST(SettingsWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
           },
   });
   EXPECT_EQ(steps, import_steps + 10);
+}
+
+// A disk that stays full: every step from the failing one on fails, so a
+// file already replaced could not be put back by writing it again. The new
+// contents are all complete before the first file is replaced, so a failure
+// while writing them still leaves every file as it was.
+TEST(SettingsWriteFaults, ImportOntoADiskThatStaysFull) {
+  const size_t files = 7;
+  const size_t writing_steps = files * 4;                     // open, write, fsync, close of each
+  for (size_t step = 1; step <= writing_steps + 1; ++step) {  // and the first rename
+    std::unique_ptr<Scene> scene;
+    {
+      core::ScopedWriteFault quiet;
+      quiet.SkipDiskSync();
+      scene = std::make_unique<Scene>();
+      PrepareImport(*scene);
+    }
+    const auto before = FilesIn(scene->program);
+    {
+      core::ScopedWriteFault full(step, ENOSPC, core::FaultSpan::FromThenOn);
+      full.SkipDiskSync();
+      EXPECT_THROW(ImportSettings(scene->state, scene->ui, scene->exchange, false), IoError);
+      ASSERT_TRUE(full.Struck());
+      EXPECT_EQ(full.Steps()[step - 1].Step == core::WriteStep::Rename, step > writing_steps);
+    }
+    std::string changed;
+    for (const auto& [file, bytes] : FilesIn(scene->program)) {
+      if (before.count(file) == 0 || before.at(file) != bytes)
+        changed += file.filename().string() + " ";
+    }
+    EXPECT_EQ(changed, "") << "step " << step << ": files no longer as before";
+    EXPECT_EQ(FilesIn(scene->program).size(), before.size()) << "step " << step;
+  }
 }
 
 }  // namespace
