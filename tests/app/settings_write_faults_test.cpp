@@ -110,11 +110,11 @@ TEST(SettingsWriteFaults, ExportLeavesTheTargetFolderAsItWas) {
   std::unique_ptr<Scene> scene;
   const size_t steps = WalkWriteFaults({
       .Setup =
-          [&](size_t step) {
+          [&](const test::FailingStep& step) {
             scene = std::make_unique<Scene>();
             test::WriteAll(scene->exchange / "FachDef.DAT", {1, 2, 3});
             scene->ui.ExpectAsk(Icon::Confirmation, "FachDef.DAT", Answer::Yes);
-            if (step == 0) scene->ui.ExpectAsk(Icon::Information, "wurden exportiert");
+            if (step.IsClean()) scene->ui.ExpectAsk(Icon::Information, "wurden exportiert");
             return scene->dir.path();
           },
       .Action = [&] { ExportSettings(scene->state, scene->ui, scene->exchange, false); },
@@ -128,19 +128,24 @@ TEST(SettingsWriteFaults, ExportLeavesTheTargetFolderAsItWas) {
 
 TEST(SettingsWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
   std::unique_ptr<Scene> scene;
-  const size_t import_steps = 7 * 5;  // seven files; then ABIEINST.BAK, DRKEINST.BAK
-  const auto imported = [&](const WriteFaultRun& run) { return run.Step > import_steps; };
+  // Seven files, then the reload after the import writes ABIEINST.BAK and
+  // DRKEINST.BAK: a failure there comes after the import is complete.
+  const auto backup = [](const fs::path& file) { return file.extension() == ".BAK"; };
+  const auto imported_at = [&](const test::FailingStep& step) {
+    return step.Record && backup(step.Record->Target);
+  };
+  const auto imported = [&](const WriteFaultRun& run) { return backup(run.Failed.Target); };
   const size_t steps = WalkWriteFaults({
       .Setup =
-          [&](size_t step) {
+          [&](const test::FailingStep& step) {
             scene = std::make_unique<Scene>();
             PrepareImport(*scene);
-            if (step > import_steps) {
+            if (imported_at(step)) {
               // The reload after the import writes the two backups.
               scene->ui.ExpectAsk(Icon::Error,
-                                  step <= import_steps + 5 ? "ABIEINST.BAK" : "DRKEINST.BAK");
+                                  step.Saves("ABIEINST.BAK") ? "ABIEINST.BAK" : "DRKEINST.BAK");
             }
-            if (step == 0 || step > import_steps) {
+            if (step.IsClean() || imported_at(step)) {
               scene->ui.ExpectAsk(Icon::Information, "7 Einstellungsdateien wurden importiert");
             }
             return scene->dir.path();
@@ -172,7 +177,7 @@ TEST(SettingsWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
                    file.filename() != run.Failed.Target.filename();
           },
   });
-  EXPECT_EQ(steps, import_steps + 10);
+  EXPECT_EQ(steps, 7u * 5u + 10u);
 }
 
 // A disk that stays full: every step from the failing one on fails, so a

@@ -37,7 +37,7 @@ class CliWriteFaults : public ::testing::Test {
             const std::vector<std::pair<std::string, std::string>>& texts = {}) {
     test::WalkWriteFaults({
         .Setup =
-            [&](size_t) {
+            [&](const test::FailingStep&) {
               dir_ = std::make_unique<TempDir>();
               Run({"new", (*dir_ / "JG.TLK").string()});
               for (const auto& [name, text] : texts) {

@@ -40,7 +40,7 @@ TEST(WriteFaultInjection, SaveLeavesTheOldFileOrNoneOnEveryFailure) {
     std::unique_ptr<TempDir> dir;
     test::WalkWriteFaults({
         .Setup =
-            [&](size_t) {
+            [&](const test::FailingStep&) {
               dir = std::make_unique<TempDir>();
               if (existed) WriteAll(*dir / "JG.TLK", {9, 9});
               return dir->path();
@@ -84,7 +84,7 @@ TEST(WriteFaultInjection, FilesSavedTogetherAreAllNewOrAllOld) {
   std::unique_ptr<TempDir> dir;
   const size_t steps = test::WalkWriteFaults({
       .Setup =
-          [&](size_t) {
+          [&](const test::FailingStep&) {
             dir = std::make_unique<TempDir>();
             std::filesystem::create_directory(*dir / "listen");
             WriteAll(*dir / "A.DAT", {1});

@@ -52,13 +52,13 @@ void WalkExport(const Export& command) {
   for (const bool append : {false, true}) {
     WalkWriteFaults({
         .Setup =
-            [&](size_t step) {
+            [&](const test::FailingStep& step) {
               scene = std::make_unique<Scene>();
               const std::string old = "alte Zeile\r\n";
               if (append) WriteAll(scene->dir / "EXPORT.TXT", {old.begin(), old.end()});
               scene->ui.ExpectSaveDialog(scene->dir / "EXPORT.TXT");
               if (append) scene->ui.ExpectAsk(Icon::Information, kAskAppend, Answer::Yes);
-              if (step == 0) scene->ui.ExpectSavingWindow();
+              if (step.IsClean()) scene->ui.ExpectSavingWindow();
               return scene->dir.path();
             },
         .Action = [&] { command(scene->state, scene->ui); },
@@ -80,7 +80,7 @@ TEST(ExchangeWriteFaults, ImportConfiguration) {
   config.Entries[0].JoinText = ";";
   WalkWriteFaults({
       .Setup =
-          [&](size_t) {
+          [&](const test::FailingStep&) {
             dir = std::make_unique<TempDir>();
             WriteAll(*dir / "IMPORT.CFG", EncodeImportConfig(BuiltInImportConfig()));
             return dir->path();

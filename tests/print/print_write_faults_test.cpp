@@ -45,14 +45,14 @@ TEST(PrintWriteFaults, ApplyingThePrintSettings) {
   const PrintSettings old = Settings(11);
   WalkWriteFaults({
       .Setup =
-          [&](size_t step) {
+          [&](const test::FailingStep& step) {
             dir = std::make_unique<TempDir>();
             ui = std::make_unique<ScriptedInteraction>();
             dirs = core::Directories::AllAt(dir->path());
             WriteAll(*dir / kPrintSettingsFileName, EncodePrintSettings(old));
             in_force = old;
             work = old;
-            if (step == 0) ui->ExpectProgress();
+            if (step.IsClean()) ui->ExpectProgress();
             return dir->path();
           },
       .Action =
@@ -84,7 +84,7 @@ TEST(PrintWriteFaults, LoadingConvertsTheOldFormAndWritesTheBackup) {
   };
   const size_t steps = WalkWriteFaults({
       .Setup =
-          [&](size_t) {
+          [&](const test::FailingStep&) {
             dir = std::make_unique<TempDir>();
             dirs = core::Directories::AllAt(dir->path());
             WriteAll(*dir / kPrintSettingsFileName, old_form);
@@ -118,7 +118,7 @@ TEST(PrintWriteFaults, FhrInfo) {
   for (const bool existed : {true, false}) {
     WalkWriteFaults({
         .Setup =
-            [&](size_t) {
+            [&](const test::FailingStep&) {
               dir = std::make_unique<TempDir>();
               dirs = core::Directories::AllAt(dir->path());
               if (existed) WriteAll(*dir / kFhrInfoFileName, std::vector<uint8_t>(128, 0x01));
@@ -141,7 +141,7 @@ TEST(PrintWriteFaults, TheControlTableTemplate) {
   core::Directories dirs;
   WalkWriteFaults({
       .Setup =
-          [&](size_t) {
+          [&](const test::FailingStep&) {
             dir = std::make_unique<TempDir>();
             fs::create_directory(*dir / "daten");
             dirs = core::Directories::AllAt(dir->path());

@@ -36,7 +36,7 @@ void WalkSave(const std::string& name, std::optional<std::vector<uint8_t>> old,
   core::Directories dirs;
   WalkWriteFaults({
       .Setup =
-          [&](size_t) {
+          [&](const test::FailingStep&) {
             dir = std::make_unique<TempDir>();
             dirs = core::Directories::AllAt(dir->path());
             if (old) WriteAll(*dir / name, *old);
@@ -109,11 +109,11 @@ TEST(SettingsWriteFaults, DefaultsOfAMissingListWhenItsEditorOpens) {
   std::optional<std::vector<std::string>> shown;
   WalkWriteFaults({
       .Setup =
-          [&](size_t step) {
+          [&](const test::FailingStep& step) {
             dir = std::make_unique<TempDir>();
             ui = std::make_unique<ScriptedInteraction>();
             dirs = core::Directories::AllAt(dir->path());
-            if (step != 0) ui->ExpectAsk(core::Icon::Error, "KLASSEN.KLL\x93");
+            if (!step.IsClean()) ui->ExpectAsk(core::Icon::Error, "KLASSEN.KLL\x93");
             return dir->path();
           },
       .Action = [&] { shown = OpenNameListEditor(NameListKind::Classes, dirs, true, *ui); },
@@ -139,7 +139,7 @@ TEST(SettingsWriteFaults, GeneralSettingsIntoBothFoldersOrNeither) {
   const std::vector<uint8_t> old_data(84, 0x01);
   const size_t steps = WalkWriteFaults({
       .Setup =
-          [&](size_t step) {
+          [&](const test::FailingStep& step) {
             dir = std::make_unique<TempDir>();
             ui = std::make_unique<ScriptedInteraction>();
             fs::create_directory(*dir / "daten");
@@ -153,7 +153,7 @@ TEST(SettingsWriteFaults, GeneralSettingsIntoBothFoldersOrNeither) {
             view = ViewOfGeneralSettings(settings, dirs);
             view.CentralSettings = false;
             view.EncryptData = true;
-            if (step == 0) ui->ExpectProgress();
+            if (step.IsClean()) ui->ExpectProgress();
             return dir->path();
           },
       .Action = [&] { ApplyGeneralSettings(settings, remembered, view, dirs, *ui); },
@@ -180,7 +180,7 @@ TEST(SettingsWriteFaults, TheBackupOfTheGeneralSettings) {
   GeneralSettingsLoad result;
   WalkWriteFaults({
       .Setup =
-          [&](size_t) {
+          [&](const test::FailingStep&) {
             dir = std::make_unique<TempDir>();
             dirs = core::Directories::AllAt(dir->path());
             WriteAll(*dir / "ABIEINST.DAT", EncodeGeneralSettings(saved));

@@ -86,10 +86,10 @@ void CompareScene(const WriteFaultWalk& walk, const WriteFaultRun& run, const Sn
 }
 
 // The scene's own files are saved without the flush to the disk too.
-fs::path SetUpWithoutSync(const WriteFaultWalk& walk, size_t step) {
+fs::path SetUpWithoutSync(const WriteFaultWalk& walk, const FailingStep& failing) {
   core::ScopedWriteFault quiet;
   quiet.SkipDiskSync();
-  return walk.Setup(step);
+  return walk.Setup(failing);
 }
 
 // Runs the action, keeping an IoError's text.
@@ -117,7 +117,7 @@ std::string WriteFaultRun::Describe() const {
 size_t WalkWriteFaults(const WriteFaultWalk& walk) {
   std::vector<core::WriteStepRecord> clean_steps;
   {
-    SetUpWithoutSync(walk, 0);
+    SetUpWithoutSync(walk, FailingStep{});
     core::ScopedWriteFault counting;
     counting.SkipDiskSync();
     const auto thrown = RunAction(walk);
@@ -127,7 +127,7 @@ size_t WalkWriteFaults(const WriteFaultWalk& walk) {
   EXPECT_GT(clean_steps.size(), 0u) << "the command saved nothing";
   for (size_t step = 1; step <= clean_steps.size(); ++step) {
     for (int error : ErrorsAt(clean_steps, step)) {
-      const fs::path root = SetUpWithoutSync(walk, step);
+      const fs::path root = SetUpWithoutSync(walk, FailingStep{step, clean_steps[step - 1]});
       const Snapshot before = TakeSnapshot(root);
       WriteFaultRun run;
       run.Step = step;

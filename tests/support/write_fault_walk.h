@@ -39,11 +39,22 @@ struct WriteFaultRun {
   std::string Describe() const;
 };
 
+// The run a scene is built for.
+struct FailingStep {
+  size_t Number = 0;  // counted from 1; 0 for the clean run
+  // The step as the clean run took it (nothing for the clean run).
+  std::optional<core::WriteStepRecord> Record;
+
+  bool IsClean() const { return Number == 0; }
+  // True when the failing step belongs to the save of a file named `name`.
+  bool Saves(const std::string& name) const { return Record && Record->Target.filename() == name; }
+};
+
 struct WriteFaultWalk {
   // Builds a fresh scene (files on disk, the objects in memory, the prompts
-  // the interaction expects) for a run whose step `failing_step` fails (0:
-  // the clean run) and returns the directory that holds all of its files.
-  std::function<std::filesystem::path(size_t failing_step)> Setup = {};
+  // the interaction expects) for the run of `failing` and returns the
+  // directory that holds all of its files.
+  std::function<std::filesystem::path(const FailingStep& failing)> Setup = {};
   // The command. An IoError it lets through is caught by the walk
   // (WriteFaultRun::Thrown); the clean run must not throw one.
   std::function<void()> Action = {};

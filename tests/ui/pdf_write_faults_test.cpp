@@ -36,12 +36,12 @@ TEST(PdfWriteFaults, SaveAsPdf) {
     bool saved = false;
     test::WalkWriteFaults({
         .Setup =
-            [&](size_t step) {
+            [&](const test::FailingStep& step) {
               dir = std::make_unique<TempDir>();
               ui = std::make_unique<ScriptedInteraction>();
               if (existed) test::WriteAll(*dir / "Bericht.pdf", {'%', 'P', 'D', 'F'});
               ui->ExpectSaveDialog(*dir / "Bericht.pdf");
-              if (step != 0) ui->ExpectAsk(core::Icon::Error, "Bericht.pdf\x93");
+              if (!step.IsClean()) ui->ExpectAsk(core::Icon::Error, "Bericht.pdf\x93");
               return dir->path();
             },
         .Action =
