@@ -210,7 +210,7 @@ std::string WriteTemporary(const fs::path& path, const std::vector<uint8_t>& byt
   size_t done = 0;
   while (done < bytes.size()) {
     if (const int e = InjectedWriteError(WriteStep::Write, path)) fail(e);
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t n = ::write(fd, bytes.data() + done, WriteCallSize(bytes.size() - done));
     if (n < 0) {
       if (errno == EINTR) continue;
       fail(errno);

@@ -1,5 +1,6 @@
 #include "core/write_fault_injection.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace tolka::core {
@@ -20,6 +21,12 @@ int Consult(WriteStep step, const std::filesystem::path& target) {
 
 bool DiskSyncWanted() {
   return write_fault_detail::active_plan == nullptr || write_fault_detail::active_plan->sync_;
+}
+
+size_t WriteCallSize(size_t wanted) {
+  const ScopedWriteFault* plan = write_fault_detail::active_plan;
+  if (plan == nullptr || plan->write_limit_ == 0) return wanted;
+  return std::min(wanted, plan->write_limit_);
 }
 
 const char* WriteStepName(WriteStep step) {

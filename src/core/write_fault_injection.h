@@ -45,6 +45,10 @@ inline int InjectedWriteError(WriteStep step, const std::filesystem::path& targe
 // False while a plan that skips the disk flush is in force.
 bool DiskSyncWanted();
 
+// How many of `wanted` bytes the next write call may take: all without a
+// plan; a plan may make every call short (ScopedWriteFault::LimitWriteCalls).
+size_t WriteCallSize(size_t wanted);
+
 // Whether only the planned step fails, or it and every step after it (a
 // medium that went away: also the attempts to put old files back fail).
 enum class FaultSpan { OneStep, FromThenOn };
@@ -69,13 +73,19 @@ class ScopedWriteFault {
   // saves thousands of files.
   void SkipDiskSync() { sync_ = false; }
 
+  // Every write call takes at most `bytes` bytes, as on a file system that
+  // writes short; a save then takes several write steps.
+  void LimitWriteCalls(size_t bytes) { write_limit_ = bytes; }
+
  private:
   friend bool DiskSyncWanted();
+  friend size_t WriteCallSize(size_t);
   friend int write_fault_detail::Consult(WriteStep, const std::filesystem::path&);
   size_t fail_at_;
   int error_;
   FaultSpan span_;
   bool sync_ = true;
+  size_t write_limit_ = 0;
   std::vector<WriteStepRecord> steps_;
   ScopedWriteFault* previous_;
 };

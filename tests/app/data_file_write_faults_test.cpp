@@ -109,6 +109,8 @@ TEST_F(DataFileWriteFaults, SaveOfATitledFile) {
           },
       .Action = [&] { scene_->result = SaveData(scene_->state, scene_->ui); },
       .Check = [&](const WriteFaultRun& run) { ExpectNothingSaved(run); },
+      // Three write calls for the 159712 bytes.
+      .WriteCallLimit = 65536,
   });
 }
 

@@ -55,6 +55,33 @@ TEST(WriteFaultInjection, SaveLeavesTheOldFileOrNoneOnEveryFailure) {
   }
 }
 
+// Short write calls: the save goes on where the last call ended, and a
+// failure after some of them leaves the old file.
+TEST(WriteFaultInjection, ShortWritesAreContinuedAndEachCanFail) {
+  std::vector<uint8_t> content(5000);
+  for (size_t i = 0; i < content.size(); ++i) content[i] = static_cast<uint8_t>(i * 7);
+  std::unique_ptr<TempDir> dir;
+  const size_t steps = test::WalkWriteFaults({
+      .Setup =
+          [&](const test::FailingStep&) {
+            dir = std::make_unique<TempDir>();
+            WriteAll(*dir / "JG.TLK", {9, 9});
+            return dir->path();
+          },
+      .Action = [&] { SaveFileAtomically(*dir / "JG.TLK", content); },
+      .Check =
+          [&](const test::WriteFaultRun& run) {
+            EXPECT_EQ(run.Thrown, run.ExpectedMessage()) << run.Describe();
+          },
+      .WriteCallLimit = 1000,
+  });
+  EXPECT_EQ(steps, 9u) << "open, five writes, fsync, close, rename";
+  ScopedWriteFault short_calls;
+  short_calls.LimitWriteCalls(999);
+  SaveFileAtomically(dir->path() / "JG.TLK", content);
+  EXPECT_EQ(ReadAll(dir->path() / "JG.TLK"), content);
+}
+
 TEST(WriteFaultInjection, MessagesForTheInjectedErrors) {
   TempDir dir;
   const auto path = dir / "JG.TLK";

@@ -120,6 +120,7 @@ size_t WalkWriteFaults(const WriteFaultWalk& walk) {
     SetUpWithoutSync(walk, FailingStep{});
     core::ScopedWriteFault counting;
     counting.SkipDiskSync();
+    counting.LimitWriteCalls(walk.WriteCallLimit);
     const auto thrown = RunAction(walk);
     if (thrown) ADD_FAILURE() << "the clean run failed: " << core::Cp1252ToUtf8(*thrown);
     clean_steps = counting.Steps();
@@ -136,6 +137,7 @@ size_t WalkWriteFaults(const WriteFaultWalk& walk) {
       {
         core::ScopedWriteFault fault(step, error);
         fault.SkipDiskSync();
+        fault.LimitWriteCalls(walk.WriteCallLimit);
         run.Thrown = RunAction(walk);
         if (!fault.Struck()) {
           ADD_FAILURE() << "step " << step << " never came: the command took "

@@ -64,6 +64,9 @@ struct WriteFaultWalk {
   // failed (another, independent file of the same command); none when not
   // given.
   std::function<bool(const WriteFaultRun& run, const std::filesystem::path& file)> MayChange = {};
+  // When not 0, every write call takes at most this many bytes, so a save
+  // takes several write steps (ScopedWriteFault::LimitWriteCalls).
+  size_t WriteCallLimit = 0;
 };
 
 // Runs the walk: each error on every step while a clean run takes at most
