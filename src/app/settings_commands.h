@@ -41,8 +41,9 @@ std::vector<SettingsFile> SettingsFiles(bool with_school_data);
 // school key shall leave the office (No: nothing is exported). Files of the
 // same names in `target` are named in one question before anything is
 // overwritten (No: nothing is exported). The files are saved together
-// (core::SaveFilesAtomically): a failure leaves the target as it was. Returns the number of files
-// exported (0 after a No). Throws IoError for a file that cannot be read or written.
+// (core::SaveFilesAtomically): a failure leaves the target as it was.
+// Returns the number of files exported (0 after a No). Throws IoError for a
+// file that cannot be read or written.
 size_t ExportSettings(AppState& state, core::Interaction& ui, const std::filesystem::path& target,
                       bool with_school_data);
 

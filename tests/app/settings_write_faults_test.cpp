@@ -106,7 +106,7 @@ std::map<fs::path, std::vector<uint8_t>> FilesIn(const fs::path& dir) {
   return files;
 }
 
-TEST(SettingsWriteFaults, ExportLeavesTheTargetFolderAsItWas) {
+TEST(SettingsExportImportWriteFaults, ExportLeavesTheTargetFolderAsItWas) {
   std::unique_ptr<Scene> scene;
   const size_t steps = WalkWriteFaults({
       .Setup =
@@ -126,7 +126,7 @@ TEST(SettingsWriteFaults, ExportLeavesTheTargetFolderAsItWas) {
   EXPECT_EQ(steps, 7u * 5u) << "seven files";
 }
 
-TEST(SettingsWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
+TEST(SettingsExportImportWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
   std::unique_ptr<Scene> scene;
   // Seven files, then the reload after the import writes ABIEINST.BAK and
   // DRKEINST.BAK: a failure there comes after the import is complete.
@@ -184,7 +184,7 @@ TEST(SettingsWriteFaults, ImportChangesNothingUnlessAllFilesAreWritten) {
 // file already replaced could not be put back by writing it again. The new
 // contents are all complete before the first file is replaced, so a failure
 // while writing them still leaves every file as it was.
-TEST(SettingsWriteFaults, ImportOntoADiskThatStaysFull) {
+TEST(SettingsExportImportWriteFaults, ImportOntoADiskThatStaysFull) {
   const size_t files = 7;
   const size_t writing_steps = files * 4;                     // open, write, fsync, close of each
   for (size_t step = 1; step <= writing_steps + 1; ++step) {  // and the first rename

@@ -70,6 +70,8 @@ class CliWriteFaults : public ::testing::Test {
 };
 
 // Operands starting with "@" name files in the walk's folder.
+TEST_F(CliWriteFaults, New) { Walk({"new", "@NEU.TLK"}, "NEU.TLK"); }
+
 TEST_F(CliWriteFaults, Load) {
   Walk({"load", "@in.json", "@JG.TLK"}, "JG.TLK",
        {{"in.json", R"({"slots": [{"Surname": "X"}]})"}});
