@@ -107,34 +107,12 @@ bool Authorised(AppState& state, core::Interaction& ui, core::SettingsPasswordKi
   return right;
 }
 
-// Writes every file; on a failure puts back what was written before.
+// Writes every file as one save: either all files have their new content,
+// or all are as they were (core::SaveFilesAtomically).
 void WriteAll(const std::vector<PendingFile>& files) {
-  struct Previous {
-    fs::path Target;
-    std::optional<std::vector<uint8_t>> Bytes;
-  };
-  std::vector<Previous> written;
-  try {
-    for (const auto& file : files) {
-      Previous previous{file.Target, std::nullopt};
-      if (fs::is_regular_file(file.Target)) previous.Bytes = core::ReadFileBytes(file.Target);
-      core::SaveFileAtomically(file.Target, file.Bytes);
-      written.push_back(std::move(previous));
-    }
-  } catch (const IoError&) {
-    for (auto it = written.rbegin(); it != written.rend(); ++it) {
-      try {
-        if (it->Bytes) {
-          core::SaveFileAtomically(it->Target, *it->Bytes);
-        } else {
-          core::RemoveFileIfExists(it->Target);
-        }
-      } catch (const IoError&) {
-        // The first error is the one to report; what can be put back is.
-      }
-    }
-    throw;
-  }
+  std::vector<core::FileContent> contents;
+  for (const auto& file : files) contents.push_back({file.Target, file.Bytes});
+  core::SaveFilesAtomically(contents);
 }
 
 }  // namespace

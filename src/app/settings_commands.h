@@ -40,9 +40,10 @@ std::vector<SettingsFile> SettingsFiles(bool with_school_data);
 // With `with_school_data` a warning first asks whether SCHULE.INI with the
 // school key shall leave the office (No: nothing is exported). Files of the
 // same names in `target` are named in one question before anything is
-// overwritten (No: nothing is exported). Every file is written through the
-// atomic save. Returns the number of files exported (0 after a No). Throws
-// IoError for a file that cannot be read or written.
+// overwritten (No: nothing is exported). The files are saved together
+// (core::SaveFilesAtomically): a failure leaves the target as it was.
+// Returns the number of files exported (0 after a No). Throws IoError for a
+// file that cannot be read or written.
 size_t ExportSettings(AppState& state, core::Interaction& ui, const std::filesystem::path& target,
                       bool with_school_data);
 
@@ -58,10 +59,11 @@ size_t ExportSettings(AppState& state, core::Interaction& ui, const std::filesys
 //      password for AbiDef.DAT (from the school data in force); a wrong or
 //      cancelled one imports nothing;
 //   4. a confirmation naming the files;
-//   5. every file is written atomically into the settings or list directory;
-//      when one write fails, the files written before it get their old
-//      content back (or are removed when they did not exist) and the error
-//      is thrown;
+//   5. the files are saved together into the settings or list directory
+//      (core::SaveFilesAtomically): all new contents are written beside their
+//      targets before any target is replaced, and when one step fails the
+//      files replaced before it get their old content back (or are removed
+//      when they did not exist) and the error is thrown;
 //   6. every setting is reloaded as after Open.
 // Returns whether the files were imported. The caller rebuilds the item
 // lists afterwards.

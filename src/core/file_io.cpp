@@ -12,6 +12,7 @@
 
 #include "core/cp1252.h"
 #include "core/io_error.h"
+#include "core/write_fault_injection.h"
 
 namespace tolka::core {
 
@@ -189,15 +190,20 @@ uintmax_t FileSizeOf(const fs::path& path) {
   return size;
 }
 
-void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  if (IsWriteProtected(path)) Throw(EACCES, path, IoAccess::Write);
+namespace {
+
+// Save steps up to a complete temporary file beside `path`: created, written,
+// flushed, closed. Returns its name; on failure it is gone and IoError is
+// thrown.
+std::string WriteTemporary(const fs::path& path, const std::vector<uint8_t>& bytes) {
   const fs::path dir = DirectoryOf(path);
   std::string tmp_template = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(tmp_template.begin(), tmp_template.end());
   name.push_back('\0');
+  if (const int e = InjectedWriteError(WriteStep::Open, path)) Throw(e, path, IoAccess::Write);
   const int fd = ::mkstemp(name.data());
   if (fd < 0) Throw(errno, path, IoAccess::Write);
-  const std::string tmp(name.data());
+  std::string tmp(name.data());
   auto fail = [&](int e) {
     ::close(fd);
     ::unlink(tmp.c_str());
@@ -205,14 +211,16 @@ void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes)
   };
   size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (const int e = InjectedWriteError(WriteStep::Write, path)) fail(e);
+    const ssize_t n = ::write(fd, bytes.data() + done, WriteCallSize(bytes.size() - done));
     if (n < 0) {
       if (errno == EINTR) continue;
       fail(errno);
     }
     done += static_cast<size_t>(n);
   }
-  if (::fsync(fd) != 0) fail(errno);
+  if (const int e = InjectedWriteError(WriteStep::Sync, path)) fail(e);
+  if (DiskSyncWanted() && ::fsync(fd) != 0) fail(errno);
   // Keep the permissions of a file that is being replaced.
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) {
@@ -222,15 +230,80 @@ void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes)
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
   }
-  if (::close(fd) != 0) {
-    const int e = errno;
+  // The descriptor is released whatever close reports; a failed close (a
+  // network share that reports a deferred write error there) still means the
+  // content may be incomplete, so the temporary file goes.
+  int close_error = InjectedWriteError(WriteStep::Close, path);
+  if (::close(fd) != 0 && close_error == 0) close_error = errno;
+  if (close_error != 0) {
     ::unlink(tmp.c_str());
-    Throw(e, path, IoAccess::Write);
+    Throw(close_error, path, IoAccess::Write);
   }
-  if (::rename(tmp.c_str(), path.c_str()) != 0) {
-    const int e = errno;
+  return tmp;
+}
+
+// The last save step: the temporary file replaces `path`. On failure the
+// temporary file is removed and IoError is thrown; `path` is as it was.
+void PutInPlace(const std::string& tmp, const fs::path& path) {
+  int rename_error = InjectedWriteError(WriteStep::Rename, path);
+  if (rename_error == 0 && ::rename(tmp.c_str(), path.c_str()) != 0) rename_error = errno;
+  if (rename_error != 0) {
     ::unlink(tmp.c_str());
-    Throw(e, path, IoAccess::Write);
+    Throw(rename_error, path, IoAccess::Write);
+  }
+}
+
+}  // namespace
+
+void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  if (IsWriteProtected(path)) Throw(EACCES, path, IoAccess::Write);
+  PutInPlace(WriteTemporary(path, bytes), path);
+}
+
+void SaveFilesAtomically(const std::vector<FileContent>& files) {
+  for (const auto& file : files) {
+    if (IsWriteProtected(file.Path)) Throw(EACCES, file.Path, IoAccess::Write);
+  }
+  // What each target held, for putting it back.
+  std::vector<std::optional<std::vector<uint8_t>>> old(files.size());
+  for (size_t i = 0; i < files.size(); ++i) {
+    std::error_code ec;
+    if (fs::is_regular_file(files[i].Path, ec)) old[i] = ReadFileBytes(files[i].Path);
+  }
+  std::vector<std::string> temporaries;
+  auto remove_temporaries = [&](size_t from) {
+    for (size_t i = from; i < temporaries.size(); ++i) ::unlink(temporaries[i].c_str());
+  };
+  try {
+    for (const auto& file : files) temporaries.push_back(WriteTemporary(file.Path, file.Bytes));
+  } catch (const IoError&) {
+    remove_temporaries(0);
+    throw;
+  }
+  size_t placed = 0;
+  try {
+    for (; placed < files.size(); ++placed) PutInPlace(temporaries[placed], files[placed].Path);
+  } catch (const IoError& e) {
+    remove_temporaries(placed + 1);
+    // The files replaced before get their old content back; a new one goes.
+    std::string not_restored;
+    for (size_t i = placed; i-- > 0;) {
+      try {
+        if (old[i]) {
+          SaveFileAtomically(files[i].Path, *old[i]);
+        } else {
+          RemoveFileIfExists(files[i].Path);
+        }
+      } catch (const IoError&) {
+        not_restored += "\r  " + PathText(files[i].Path);
+      }
+    }
+    if (not_restored.empty()) throw;
+    throw IoError(std::string(e.what()) +
+                      "\r\rDiese Dateien haben schon den neuen Inhalt und konnten nicht "
+                      "zurückgesetzt werden:" +
+                      not_restored,
+                  e.Cause());
   }
 }
 

@@ -71,6 +71,20 @@ uintmax_t FileSizeOf(const fs::path& path);
 // file is as it was, no temporary file is left and IoError is thrown.
 void SaveFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes);
 
+// Several files saved as one: the new contents are first written into
+// temporary files beside their targets (the steps that can run out of space),
+// and only when all of them are complete do they replace their targets one
+// after the other. Any write-protected target refuses the whole save before
+// anything is written. On failure no temporary file is left, and files that
+// were already replaced get their old content back (a file that did not
+// exist is removed again); IoError names the failure, and also each file that
+// could not be put back.
+struct FileContent {
+  fs::path Path;
+  std::vector<uint8_t> Bytes;
+};
+void SaveFilesAtomically(const std::vector<FileContent>& files);
+
 // Deletes a file if it exists; throws IoError when it cannot.
 void RemoveFileIfExists(const fs::path& path);
 

@@ -260,8 +260,16 @@ GeneralSettingsLoad LoadGeneralSettings(GeneralSettings& settings, core::Directo
 }
 
 void SaveGeneralSettings(GeneralSettings& settings, const core::Directories& dirs) {
+  SaveGeneralSettings(settings, std::vector<fs::path>{dirs.Settings});
+}
+
+void SaveGeneralSettings(GeneralSettings& settings, const std::vector<fs::path>& settings_dirs) {
   const auto bytes = EncodeGeneralSettings(settings);
-  core::SaveFileAtomically(core::TargetPath(dirs.Settings, kGeneralSettingsFileName), bytes);
+  std::vector<core::FileContent> files;
+  for (const auto& dir : settings_dirs) {
+    files.push_back({core::TargetPath(dir, kGeneralSettingsFileName), bytes});
+  }
+  core::SaveFilesAtomically(files);
   settings.ConfigPassword = settings.ConfigPassword.substr(0, kConfigPasswordWidth);
   settings.PasswordLength = static_cast<uint16_t>(settings.ConfigPassword.size());
   std::copy(bytes.begin(), bytes.end(), settings.carried.begin());

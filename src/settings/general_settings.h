@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -144,6 +145,11 @@ GeneralSettingsLoad LoadGeneralSettings(GeneralSettings& settings, core::Directo
 // write. Throws IoError; the old file and the plain password stay as they
 // were.
 void SaveGeneralSettings(GeneralSettings& settings, const core::Directories& dirs);
+// The same record into ABIEINST.DAT of each of `settings_dirs`, saved
+// together (core::SaveFilesAtomically): all files are new or all as they
+// were.
+void SaveGeneralSettings(GeneralSettings& settings,
+                         const std::vector<std::filesystem::path>& settings_dirs);
 
 // The built-in default configuration password (six lower-case letters).
 std::string DefaultConfigPassword();

@@ -134,15 +134,17 @@ void ApplyGeneralSettings(GeneralSettings& settings, ProtectedOptions& remembere
                           core::Interaction& ui) {
   GeneralSettings work = settings;
   TakeOverGeneralSettings(work, remembered, view, ui);
-  SaveGeneralSettings(work, dirs);
   // A changed central management moves the settings directory: the record
   // goes there too, so the next load (at the next start or Open) finds the
-  // switch where it now looks first.
+  // switch where it now looks first. Both files are saved together: a failed
+  // second file must not leave the first one switched.
+  std::vector<std::filesystem::path> targets{dirs.Settings};
   if (work.CentralSettings != settings.CentralSettings) {
     core::Directories moved = dirs;
     moved.ReevaluateSettings(work.CentralSettings == 1);
-    if (moved.Settings != dirs.Settings) SaveGeneralSettings(work, moved);
+    if (moved.Settings != dirs.Settings) targets.push_back(moved.Settings);
   }
+  SaveGeneralSettings(work, targets);
   settings = work;
   remembered = ProtectedOptionsOf(settings);
   ui.ShowProgress();
