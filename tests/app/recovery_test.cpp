@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/data_file_commands.h"
@@ -20,6 +21,7 @@
 #include "core/recovery_file.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "support/write_fault_walk.h"
 
 namespace tolka::app {
 namespace {
@@ -441,6 +443,45 @@ TEST_F(Recovery, AFailedWriteIsReportedOnceUntilOneSucceeds) {
   EXPECT_FALSE(WriteRecoveryCopy(state_, ui, t0 + seconds(400)));
   EXPECT_TRUE(ui.Done());
   fs::permissions(program, fs::perms::owner_all);
+}
+
+// A second copy for later changes replaces the first only when it was
+// written whole: a failed step keeps the earlier copy byte for byte (it is
+// what a crash now would restore), leaves no temporary file, tells the user
+// and keeps the data marked unsaved.
+TEST(RecoveryWriteFaults, ALaterCopyFailingKeepsTheEarlierOne) {
+  std::unique_ptr<TempDir> dir;
+  std::unique_ptr<AppState> state;
+  std::unique_ptr<ScriptedInteraction> ui;
+  bool written = false;
+  test::WalkWriteFaults({
+      .Setup =
+          [&](const test::FailingStep& step) {
+            dir = std::make_unique<TempDir>();
+            state = std::make_unique<AppState>(FreshState(dir->path()));
+            ui = std::make_unique<ScriptedInteraction>();
+            state->Data.Table.At(0).Surname = "Erste";
+            state->Data.Modified = true;
+            EXPECT_TRUE(WriteRecoveryCopy(*state, *ui, Clock::now()));
+            state->Data.Table.At(0).Surname = "Zweite";
+            if (!step.IsClean()) {
+              ui->ExpectAsk(Icon::Warning,
+                            "Die Wiederherstellungskopie der ungesicherten Änderungen konnte "
+                            "nicht geschrieben werden.");
+            }
+            return dir->path();
+          },
+      .Action = [&] { written = WriteRecoveryCopy(*state, *ui, Clock::now() + seconds(200)); },
+      .Check =
+          [&](const test::WriteFaultRun& run) {
+            EXPECT_FALSE(run.Thrown) << run.Describe();
+            EXPECT_FALSE(written) << run.Describe();
+            EXPECT_TRUE(ui->Done()) << run.Describe();
+            EXPECT_TRUE(state->Data.Modified) << run.Describe();
+            const auto copy = core::DecodeRecoveryFile(ReadAll(RecoveryCopyPath(dir->path())));
+            ASSERT_TRUE(copy.has_value()) << run.Describe();
+          },
+  });
 }
 
 }  // namespace
