@@ -242,6 +242,18 @@ std::string WriteTemporary(const fs::path& path, const std::vector<uint8_t>& byt
   return tmp;
 }
 
+// The rename is an entry of the directory: without flushing it, a power cut
+// right after a save may bring the old file back (never a cut one). Done on
+// a best-effort basis: the new content is complete and in place by then, so
+// a failing flush is no failed save and is not reported as one.
+void SyncDirectoryOf(const fs::path& path) {
+  const fs::path dir = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 // The last save step: the temporary file replaces `path`. On failure the
 // temporary file is removed and IoError is thrown; `path` is as it was.
 void PutInPlace(const std::string& tmp, const fs::path& path) {
@@ -251,6 +263,7 @@ void PutInPlace(const std::string& tmp, const fs::path& path) {
     ::unlink(tmp.c_str());
     Throw(rename_error, path, IoAccess::Write);
   }
+  if (DiskSyncWanted()) SyncDirectoryOf(path);
 }
 
 }  // namespace
