@@ -95,6 +95,15 @@ LockOutcome NotLocked(core::Interaction& ui, const fs::path& lock, int error, Lo
 
 }  // namespace
 
+std::optional<std::string> HeldByAnotherProgram(const fs::path& data_file) {
+  const fs::path lock = core::LockFilePath(data_file);
+  std::error_code ec;
+  if (!fs::exists(lock, ec) || ec) return std::nullopt;
+  const core::LockHolder holder = ReadHolder(lock);
+  if (core::IsThisProcess(holder) || core::IsStale(holder, Clock::now())) return std::nullopt;
+  return kHeldStart + Quoted(data_file) + kHeldMiddle + HolderText(holder);
+}
+
 LockOutcome TakeDataFileLock(core::Interaction& ui, const fs::path& data_file,
                              LockPurpose purpose) {
   const fs::path lock = core::LockFilePath(data_file);

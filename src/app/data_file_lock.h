@@ -14,6 +14,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "app/app_state.h"
 #include "core/interaction.h"
@@ -43,5 +45,11 @@ void ReleaseDataFileLock(core::Interaction& ui, const std::filesystem::path& dat
 // lock it held before on another file is released.
 void KeepDataFileLock(AppState& state, core::Interaction& ui,
                       const std::filesystem::path& data_file);
+
+// For writers without a session (the command-line tool): the message
+// "Die Datei ... ist bereits geöffnet: Benutzer ..., Rechner ..., seit ...."
+// when another running program holds `data_file` (a stale lock or none: no
+// message). Such a writer then writes nothing; it takes no lock itself.
+std::optional<std::string> HeldByAnotherProgram(const std::filesystem::path& data_file);
 
 }  // namespace tolka::app

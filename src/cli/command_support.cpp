@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "app/data_file_lock.h"
 #include "cli/cli_error.h"
 #include "cli/terminal_text.h"
 #include "core/directories.h"
@@ -38,6 +39,19 @@ void WriteOut(std::FILE* out, const std::string& text) {
   errno = 0;
   if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
     throw IoError("Ausgabe fehlgeschlagen: " + core::IoErrorText(errno));
+  }
+}
+
+void SaveDataFile(const fs::path& file, const std::vector<uint8_t>& block) {
+  if (auto held = app::HeldByAnotherProgram(file)) {
+    throw UserError(*held + "\rNichts wurde geschrieben: schließen Sie die Datei dort zuerst.");
+  }
+  try {
+    core::SaveFileAtomically(file, block);
+  } catch (const IoError& e) {
+    const std::string message = e.what();
+    if (message.find(core::PathText(file)) != std::string::npos) throw;
+    throw IoError(core::PathText(file) + ": " + message);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/command_line.h"
 
@@ -23,5 +24,11 @@ size_t SlotNumber(const std::string& text);
 // Writes `text` and flushes; a failed write is an IoError, never a silent
 // success.
 void WriteOut(std::FILE* out, const std::string& text);
+
+// Writes a data file for a command (new, load, run --write, import): refused
+// with UserError while a running desktop program holds the file open (its
+// lock file), since that program's next save would undo the change; an
+// IoError names the file.
+void SaveDataFile(const std::filesystem::path& file, const std::vector<uint8_t>& block);
 
 }  // namespace tolka::cli

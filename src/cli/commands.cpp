@@ -98,7 +98,7 @@ void SaveTable(app::AppState& state, const fs::path& target,
     data.Protected = false;
   }
   data.ShownEnciphered = false;
-  WithPath(target, [&] { core::SaveFileAtomically(target, data.BlockForWriting()); });
+  SaveDataFile(target, data.BlockForWriting());
 }
 
 std::string ReadJsonText(const std::string& operand) {

@@ -163,7 +163,7 @@ void ImportCommand(const CommandLine& line, const fs::path& executable_dir, std:
   if (!opened.PasswordField.empty()) {
     core::ApplyCipher(opened.Block, opened.PasswordField, core::CipherVariant::Neu);
   }
-  WithPath(file, [&] { core::SaveFileAtomically(file, opened.Block); });
+  SaveDataFile(file, opened.Block);
 
   if (!plan.OverwrittenSlots.empty()) {
     PrintMessage(messages, "Überschrieben (dort stand schon ein Schüler): Platz " +

@@ -239,11 +239,7 @@ void RunPipelineCommand(const CommandLine& line, const fs::path& executable_dir,
     // the password field stays, a protected table is enciphered "neu".
     core::EncodeTable(table, block);
     if (!field.empty()) core::ApplyCipher(block, field, core::CipherVariant::Neu);
-    try {
-      core::SaveFileAtomically(file, block);
-    } catch (const IoError& e) {
-      throw IoError(core::PathText(file) + ": " + e.what());
-    }
+    SaveDataFile(file, block);
   }
   WriteOut(out, RunOutcomeToJson(outcome, rules_state, rules, table, slot).dump(2) + "\n");
 }

@@ -1,7 +1,10 @@
 // The built tolka-cli run as a process: what it writes, prints and returns.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -9,6 +12,7 @@
 #include "cli_runner.h"
 #include "core/data_cipher.h"
 #include "core/data_file_image.h"
+#include "core/lock_file.h"
 #include "record_fields.h"
 #include "settings/general_settings.h"
 #include "settings/school_data.h"
@@ -301,6 +305,40 @@ TEST_F(CliEndToEnd, RunWritesAFileReadWithVariantAltBackEncipheredNeu) {
   expected["protected"] = true;
   EXPECT_EQ(Dump(old_file, {"--password", "altes Pw"}).dump(), expected.dump());
   EXPECT_EQ(core::GetPasswordField(ReadAll(old_file)), scrambled);
+}
+
+// A desktop program that holds the file open would undo the change with its
+// next save: the writing commands refuse such a file and write nothing. The
+// holder here is this test process (alive, on this host); a lock whose
+// process is gone does not stop them.
+TEST_F(CliEndToEnd, AFileHeldOpenByARunningProgramIsNotWritten) {
+  const fs::path file = work_ / "offen.TLK";
+  ASSERT_EQ(Run({"new", file.string()}).ExitCode, 0);
+  const std::vector<uint8_t> before = ReadAll(file);
+  core::LockHolder holder = core::ThisProcess(std::chrono::system_clock::now());
+  holder.User = "sekretariat";
+  WriteAll(core::LockFilePath(file), core::EncodeLockText(holder));
+  const fs::path json = WriteText("in.json", R"({"slots": [{"Surname": "Neu"}]})");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"load", json.string(), file.string()},
+        std::vector<std::string>{"new", file.string()},
+        std::vector<std::string>{"run", file.string(), "0", "clear-credits", "--write"}}) {
+    const CliRun run = Run(args);
+    EXPECT_EQ(run.ExitCode, 1) << args[0];
+    EXPECT_NE(run.Err.find(Utf8("ist bereits geöffnet")), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("Benutzer sekretariat"), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find(Utf8("Nichts wurde geschrieben")), std::string::npos) << run.Err;
+    EXPECT_EQ(ReadAll(file), before) << args[0];
+  }
+  // A dead holder on this host: the lock is stale and the file is written.
+  pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  holder.ProcessId = child;
+  WriteAll(core::LockFilePath(file), core::EncodeLockText(holder));
+  const CliRun run = Run({"load", json.string(), file.string()});
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_NE(ReadAll(file), before);
 }
 
 TEST_F(CliEndToEnd, LoadProblemsWriteNothing) {
