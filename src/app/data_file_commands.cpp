@@ -324,18 +324,10 @@ bool OpenChosenFile(AppState& state, core::Interaction& ui, const fs::path& chos
   bool locked = state.Session.LockedDataFile == path;
   bool held_elsewhere = false;
   if (!write_protected && !locked) {
-    switch (TakeDataFileLock(ui, path, LockPurpose::Open)) {
-      case LockOutcome::Cancelled:
-        return false;
-      case LockOutcome::OpenReadOnly:
-        held_elsewhere = true;
-        break;
-      case LockOutcome::Locked:
-        locked = true;
-        break;
-      case LockOutcome::NotLocked:
-        break;
-    }
+    const std::optional<OpenLock> lock = LockForOpening(ui, path);
+    if (!lock) return false;
+    held_elsewhere = lock->HeldElsewhere;
+    locked = lock->Locked;
   }
   const fs::path backup = OpenBackupPath(path);
   // A file whose name already ends in "BAK" is its own copy. A copy that

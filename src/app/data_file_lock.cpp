@@ -95,6 +95,20 @@ LockOutcome NotLocked(core::Interaction& ui, const fs::path& lock, int error, Lo
 
 }  // namespace
 
+std::optional<OpenLock> LockForOpening(core::Interaction& ui, const fs::path& data_file) {
+  switch (TakeDataFileLock(ui, data_file, LockPurpose::Open)) {
+    case LockOutcome::Cancelled:
+      return std::nullopt;
+    case LockOutcome::OpenReadOnly:
+      return OpenLock{.HeldElsewhere = true};
+    case LockOutcome::Locked:
+      return OpenLock{.Locked = true};
+    case LockOutcome::NotLocked:
+      break;
+  }
+  return OpenLock{};
+}
+
 std::optional<std::string> HeldByAnotherProgram(const fs::path& data_file) {
   const fs::path lock = core::LockFilePath(data_file);
   std::error_code ec;

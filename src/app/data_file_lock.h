@@ -37,6 +37,17 @@ enum class LockOutcome {
 LockOutcome TakeDataFileLock(core::Interaction& ui, const std::filesystem::path& data_file,
                              LockPurpose purpose);
 
+// Open's use of TakeDataFileLock, shared by Open and by restoring a recovery
+// copy: nothing when the user cancelled; otherwise whether the data are to be
+// shown read-only (another program holds the file) and whether this program
+// holds the lock now.
+struct OpenLock {
+  bool HeldElsewhere = false;
+  bool Locked = false;
+};
+std::optional<OpenLock> LockForOpening(core::Interaction& ui,
+                                       const std::filesystem::path& data_file);
+
 // Removes the lock file of `data_file` when it names this program (a lock
 // another program took over meanwhile stays). A failure is reported.
 void ReleaseDataFileLock(core::Interaction& ui, const std::filesystem::path& data_file);

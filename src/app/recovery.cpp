@@ -185,18 +185,10 @@ bool Restore(AppState& state, core::Interaction& ui, const Candidate& candidate)
       read_only = true;
     } else {
       RemovePredecessorLock(candidate.Copy);
-      switch (TakeDataFileLock(ui, data_file, LockPurpose::Open)) {
-        case LockOutcome::Cancelled:
-          return false;
-        case LockOutcome::OpenReadOnly:
-          read_only = true;
-          break;
-        case LockOutcome::Locked:
-          locked = true;
-          break;
-        case LockOutcome::NotLocked:
-          break;
-      }
+      const std::optional<OpenLock> lock = LockForOpening(ui, data_file);
+      if (!lock) return false;
+      read_only = lock->HeldElsewhere;
+      locked = lock->Locked;
     }
   }
 
