@@ -1,0 +1,22 @@
+// DRKEINST.DAT in both sizes, with the conversion of the older form and the
+// DRKEINST.BAK it writes.
+#include <cstddef>
+#include <cstdint>
+
+#include "core/io_error.h"
+#include "fuzz/fuzz_support.h"
+#include "print/print_settings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace tolka;
+  const auto path = fuzz::WriteInput(print::kPrintSettingsFileName, data, size);
+  core::Directories dirs = core::Directories::AllAt(path.parent_path());
+  print::PrintSettings settings;
+  try {
+    print::LoadPrintSettings(settings, dirs, true);
+  } catch (const IoError& e) {
+    fuzz::RequireMessage(e.what());
+  }
+  print::EncodePrintSettings(settings);
+  return 0;
+}

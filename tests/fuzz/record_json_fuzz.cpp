@@ -1,0 +1,44 @@
+// The JSON document of "tolka-cli load": parsed, applied onto a new table,
+// and the table encoded as the data file would store it.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "cli/cli_error.h"
+#include "cli/record_json.h"
+#include "core/data_file_image.h"
+#include "core/io_error.h"
+#include "fuzz/fuzz_support.h"
+#include "settings/subject_catalogue.h"
+
+namespace {
+
+// The table after New, built once (copying is cheaper than initialising).
+const tolka::core::StudentTable& NewTable() {
+  static const tolka::core::StudentTable table = [] {
+    tolka::core::StudentTable t;
+    t.Initialise(tolka::settings::IntroPhaseDefaultsOf(tolka::settings::BuiltInSubjectCatalogue()));
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace tolka;
+  const std::string text(data, data + size);
+  try {
+    const cli::Json document = cli::ParseJsonText(text, "fuzz.json");
+    core::StudentTable table = NewTable();
+    const cli::JsonErrors errors = cli::ApplyTableJson(document, table);
+    for (const std::string& error : errors) fuzz::RequireMessage(error);
+    core::DataFileBlock block = core::EmptyBlock();
+    core::EncodeTable(table, block);
+    // What the table holds comes out as JSON again.
+    cli::TableToJson(core::DecodeTable(block), false).dump();
+  } catch (const cli::UserError& e) {
+    fuzz::RequireMessage(e.what());
+  }
+  return 0;
+}
