@@ -6,6 +6,8 @@
 
 #include "app/app_state.h"
 #include "core/io_error.h"
+#include "core/student_record.h"
+#include "core/student_table.h"
 #include "exchange/exchange_commands.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/subject_catalogue.h"
@@ -36,9 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The first byte picks the slot the import starts from (0..35).
   const size_t current = size > 0 ? data[0] % 36 : 0;
   try {
-    exchange::ImportPersonData(state, ui, current);
-    core::DataFileBlock block = core::EmptyBlock();
-    core::EncodeTable(state.Data.Table, block);
+    // The records the import wrote must encode into their fields.
+    if (exchange::ImportPersonData(state, ui, current)) {
+      for (size_t slot = current; slot < core::kSlotCount; ++slot) {
+        core::EncodeStudentRecord(state.Data.Table.At(slot));
+      }
+    }
   } catch (const IoError& e) {
     fuzz::RequireMessage(e.what());
   }

@@ -33,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     core::StudentTable table = NewTable();
     const cli::JsonErrors errors = cli::ApplyTableJson(document, table);
     for (const std::string& error : errors) fuzz::RequireMessage(error);
+    // With a problem the table stays as it was.
+    if (!errors.empty()) return 0;
     core::DataFileBlock block = core::EmptyBlock();
     core::EncodeTable(table, block);
     // What the table holds comes out as JSON again.
