@@ -16,6 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const IoError& e) {
     fuzz::RequireMessage(e.what());
   }
-  settings::EncodeExamSettings(exam);
+  fuzz::RequireStableEncoding(exam, settings::EncodeExamSettings, settings::DecodeExamSettings);
   return 0;
 }

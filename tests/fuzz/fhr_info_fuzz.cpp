@@ -16,6 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const IoError& e) {
     fuzz::RequireMessage(e.what());
   }
-  print::EncodeFhrInfo(info);
+  fuzz::RequireStableEncoding(info, print::EncodeFhrInfo, print::DecodeFhrInfo);
   return 0;
 }

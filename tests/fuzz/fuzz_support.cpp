@@ -64,11 +64,13 @@ fs::path WriteInput(const std::string& name, const uint8_t* data, size_t size) {
   return path;
 }
 
+void Fail(const char* what) {
+  std::fprintf(stderr, "%s\n", what);
+  std::abort();
+}
+
 void RequireMessage(const std::string& text) {
-  if (text.empty()) {
-    std::fputs("a loader reported a failure without a text\n", stderr);
-    std::abort();
-  }
+  if (text.empty()) Fail("a loader reported a failure without a text");
 }
 
 core::Answer AnsweringInteraction::Ask(core::Icon, const std::string& text, core::Buttons buttons) {

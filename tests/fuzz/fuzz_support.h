@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "core/byte_fields.h"
 #include "core/interaction.h"
 
 namespace tolka::fuzz {
@@ -25,6 +26,19 @@ std::filesystem::path WriteInput(const std::string& name, const uint8_t* data, s
 // Aborts (a finding) when a loader reported a failure without a text: every
 // error the user gets must say what happened.
 void RequireMessage(const std::string& text);
+
+// Aborts (a finding) with `what` on standard error.
+[[noreturn]] void Fail(const char* what);
+
+// A record written, read back and written again gives the same bytes: what a
+// save writes, the next load reads as it was meant (no field read from or
+// written to another place, no text cut differently).
+template <typename T, typename Encode, typename Decode>
+void RequireStableEncoding(const T& value, Encode encode, Decode decode) {
+  const auto first = encode(value);
+  const auto second = encode(decode(core::ConstBytes(first.data(), first.size())));
+  if (!(first == second)) Fail("a record read back from its own bytes encodes differently");
+}
 
 // Answers every prompt without blocking: Ok/Yes to message boxes (the text
 // must not be empty), the configured file to the open dialog, Cancel to

@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   settings::GeneralSettings general = settings::DefaultGeneralSettings();
   // Nothing here throws for a file: a failure is the message.
   settings::LoadGeneralSettings(general, dirs);
-  settings::EncodeGeneralSettings(general);
+  fuzz::RequireStableEncoding(general, settings::EncodeGeneralSettings,
+                              settings::DecodeGeneralSettings);
   return 0;
 }

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     const exchange::LoadedImportConfig loaded = exchange::LoadImportConfig(path.parent_path());
     exchange::FeedsAnyField(loaded.Config);
-    exchange::EncodeImportConfig(loaded.Config);
+    fuzz::RequireStableEncoding(loaded.Config, exchange::EncodeImportConfig,
+                                exchange::DecodeImportConfig);
   } catch (const IoError& e) {
     fuzz::RequireMessage(e.what());
   }

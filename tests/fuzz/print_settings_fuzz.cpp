@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const IoError& e) {
     fuzz::RequireMessage(e.what());
   }
-  print::EncodePrintSettings(settings);
+  fuzz::RequireStableEncoding(settings, print::EncodePrintSettings, print::DecodePrintSettings);
   return 0;
 }

@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // Whatever is in force feeds the new records and is written back as read.
   settings::IntroPhaseDefaultsOf(catalogue);
-  settings::EncodeSubjectCatalogue(catalogue);
+  fuzz::RequireStableEncoding(catalogue, settings::EncodeSubjectCatalogue,
+                              settings::DecodeSubjectCatalogue);
   return 0;
 }
