@@ -12,7 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const core::Directories dirs = core::Directories::AllAt(path.parent_path());
   try {
     const print::LoadedFormatTable loaded = print::LoadFormatTable("1TLK_ABS.FST", dirs);
-    print::FormatTableText(loaded.Parsed.Table);
+    // The table as the editor writes it reads back as the same table.
+    const std::string text = print::FormatTableText(loaded.Parsed.Table);
+    if (print::FormatTableText(print::ParseFormatTable(text, "1TLK_ABS.FST").Table) != text) {
+      fuzz::Fail("a control table written and read back differs");
+    }
   } catch (const IoError& e) {
     fuzz::RequireMessage(e.what());
   }

@@ -17,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
       std::vector<std::string> entries = settings::LoadNameList(kind, dirs, true);
       settings::AddNameListEntryChecked(kind, entries, "Neu");
-      settings::FormatNameList(entries);
+      // "Beenden" writes the list that the next load reads.
+      if (settings::ParseNameList(settings::FormatNameList(entries)) != entries) {
+        fuzz::Fail("a name list written and read back differs");
+      }
     } catch (const IoError& e) {
       fuzz::RequireMessage(e.what());
     }
