@@ -13,7 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   core::Directories dirs = core::Directories::AllAt(path.parent_path());
   print::PrintSettings settings;
   try {
-    print::LoadPrintSettings(settings, dirs, true);
+    if (print::LoadPrintSettings(settings, dirs, true).empty()) {
+      // A file that was read (an older one was converted in place) gives the
+      // same values at the next load.
+      print::PrintSettings again;
+      if (!print::LoadPrintSettings(again, dirs, true).empty() ||
+          print::EncodePrintSettings(again) != print::EncodePrintSettings(settings)) {
+        fuzz::Fail("print settings read a second time differ");
+      }
+    }
   } catch (const IoError& e) {
     fuzz::RequireMessage(e.what());
   }
