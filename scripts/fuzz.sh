@@ -9,7 +9,7 @@
 # target found a crash, leak or timeout, whose input stays under
 # build-fuzz/fuzz-runs/<target>/ and is named.
 #
-#   scripts/fuzz.sh [SECONDS] [JOBS]
+#   scripts/fuzz.sh [SECONDS] [JOBS] [TARGET...]   (default: every target)
 #   scripts/fuzz.sh --seeds    rewrites the seed files that the program
 #                              writes itself into tests/fuzz/corpus/
 set -e -o pipefail
@@ -31,6 +31,8 @@ fi
 
 seconds=${1:-60}
 jobs=${2:-2}
+shift $(($# < 2 ? $# : 2))
+only=" $* "
 runs="$root/build-fuzz/fuzz-runs"
 mkdir -p "$runs"
 export ASAN_OPTIONS="detect_leaks=1:${ASAN_OPTIONS:-}"
@@ -77,6 +79,11 @@ fuzz_one() {
 }
 
 targets=$(grep -E '^[a-z]' tests/fuzz/targets.txt | awk '{print $1 ":" $2 ":" $4}')
+if [ "$only" != "  " ]; then
+  targets=$(for entry in $targets; do
+    case "$only" in *" ${entry%%:*} "*) echo "$entry" ;; esac
+  done)
+fi
 running=0
 for entry in $targets; do
   IFS=: read -r name max_len keep <<<"$entry"
