@@ -389,6 +389,16 @@ Json ParseJsonText(const std::string& text, const std::string& source) {
     std::snprintf(where, sizeof where, ": %s (Zeile %zu, Spalte %zu)",
                   bad_utf8 ? "ungültiges UTF-8" : "kein gültiges JSON", line, column);
     throw UserError(source + where);
+  } catch (const Json::out_of_range& e) {
+    // A number beyond the range of a double ("1e999"): the parser names it
+    // between quotes, and a number is plain ASCII.
+    const std::string what = e.what();
+    const size_t open = what.find('\'');
+    const size_t close = what.rfind('\'');
+    std::string number;
+    if (open != std::string::npos && close > open) number = what.substr(open + 1, close - open - 1);
+    throw UserError(source + ": kein gültiges JSON (Zahl außerhalb des Zahlenbereichs" +
+                    (number.empty() ? std::string() : ": " + FromUtf8Lossy(number)) + ")");
   }
   if (duplicate) {
     throw UserError(source + ": Schlüssel \"" + FromUtf8Lossy(*duplicate) +

@@ -43,15 +43,16 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-// A value as it is stored: no line break (it would end the line), no blanks
-// around it (reading drops them), cut to the width.
+// A value as it is stored: no line break (it would end the line), cut to
+// the width, no blanks around it (reading drops them; a cut can leave one at
+// the end, which a save and a new read would lose).
 std::string StoredValue(const std::string& value, size_t width) {
   std::string v = value;
   for (char& c : v) {
     if (c == '\r' || c == '\n') c = ' ';
   }
   v = Trimmed(v);
-  if (v.size() > width) v.resize(width);
+  if (v.size() > width) v = Trimmed(v.substr(0, width));
   return v;
 }
 
@@ -186,8 +187,21 @@ std::string MergeSchoolData(const std::string& existing, const SchoolData& data)
     file.raw_lines.push_back(std::string(k.key) + "=" +
                              encode(StoredValue(data.*(k.field), k.width)));
   }
-  std::string out = file.bom ? kByteOrderMark : "";
-  for (const auto& line : file.raw_lines) out += line + file.line_end;
+  auto joined = [&] {
+    std::string out = file.bom ? kByteOrderMark : "";
+    for (const auto& line : file.raw_lines) out += line + file.line_end;
+    return out;
+  };
+  std::string out = joined();
+  // A Windows-1252 file is told from UTF-8 only by a byte that UTF-8 does not
+  // allow. When the replaced values took the last such byte with them, the
+  // new text would be read as UTF-8 and give other values: it is written as
+  // UTF-8 with a byte-order mark instead.
+  if (!file.utf8 && SplitFile(out).utf8) {
+    for (auto& line : file.raw_lines) line = core::Cp1252ToUtf8(line);
+    file.bom = true;
+    out = joined();
+  }
   return out;
 }
 

@@ -273,5 +273,17 @@ TEST(RecordJson, ParseProblemsNameTheFileLineAndColumn) {
   EXPECT_EQ(message(R"({"slots": [{"Surname": "a"}, {"Surname": "b"}]})"), "<no error>");
 }
 
+// Found by fuzzing: a number beyond the range of a double escaped as the
+// parser's own exception, which tolka-cli reported as an internal error.
+TEST(RecordJson, ANumberOutOfRangeIsAParseProblem) {
+  try {
+    ParseJsonText(R"({"slots": [{"Salutation": 3e3333}]})", "daten.json");
+    ADD_FAILURE() << "no error";
+  } catch (const UserError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "daten.json: kein gültiges JSON (Zahl außerhalb des Zahlenbereichs: 3e3333)");
+  }
+}
+
 }  // namespace
 }  // namespace tolka::cli

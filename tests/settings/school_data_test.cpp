@@ -67,6 +67,36 @@ TEST(SchoolDataText, CutsValuesToTheirWidths) {
   EXPECT_EQ(formatted.find(std::string(51, 'x')), std::string::npos);
 }
 
+// Found by fuzzing: a value cut at a blank kept that blank, so a save wrote
+// it and the next read gave another value (trimmed).
+TEST(SchoolDataText, AValueCutAtABlankLosesTheBlank) {
+  const std::string name = std::string(49, 'x') + "  Ende";
+  const SchoolData d = ParseSchoolData("Zeugnisname=" + name + "\r\n");
+  EXPECT_EQ(d.CertificateName, name.substr(0, 49));
+  SchoolData changed = d;
+  changed.ShortName = "Neu";
+  EXPECT_EQ(ParseSchoolData(MergeSchoolData("Zeugnisname=" + name + "\r\n", changed)), changed);
+}
+
+// Found by fuzzing: in a Windows-1252 file whose only byte that UTF-8 does
+// not allow was in a replaced value, the saved text was valid UTF-8 and was
+// read back as UTF-8 ("\xDF\x99" became one character).
+TEST(SchoolDataText, AWindows1252FileStaysReadableAfterTheLastNonUtf8ByteWasReplaced) {
+  const std::string file =
+      "; Stra\xDF\x99"
+      "e\r\nSchulname=Gymnasium S\xFC\x64\r\n";
+  SchoolData changed = ParseSchoolData(file);
+  ASSERT_EQ(changed.SchoolName, "Gymnasium S\xFC\x64");
+  changed.SchoolName = "Gymnasium Nord";
+  const std::string merged = MergeSchoolData(file, changed);
+  EXPECT_EQ(ParseSchoolData(merged), changed);
+  // The comment is kept, converted; the missing keys follow.
+  EXPECT_EQ(merged.rfind("\xEF\xBB\xBF; Stra\xC3\x9F\xE2\x84\xA2"
+                         "e\r\nSchulname=Gymnasium Nord\r\nZeugnisname=\r\n",
+                         0),
+            0u);
+}
+
 TEST(SchoolDataText, Windows1252AndUtf8AreBothRead) {
   const std::string cp1252 = "Schulname=Gymnasium Süd\r\n";  // compiled as Windows-1252
   EXPECT_EQ(ParseSchoolData(cp1252).SchoolName, "Gymnasium Süd");
