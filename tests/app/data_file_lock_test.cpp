@@ -15,6 +15,7 @@
 #include "app/data_file_commands.h"
 #include "core/file_io.h"
 #include "core/lock_file.h"
+#include "fresh_state.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
@@ -35,13 +36,7 @@ const std::string kHeld =
 const std::string kAskReadOnly = "Soll sie schreibgeschützt geöffnet werden?";
 const std::string kStale = "Das Programm, das die Sperre angelegt hat, läuft nicht mehr";
 
-AppState FreshState(const fs::path& program) {
-  AppState state;
-  state.Dirs = core::Directories::AllAt(program);
-  state.Catalogue = settings::BuiltInSubjectCatalogue();
-  state.Data.Table.Initialise(settings::IntroPhaseDefaultsOf(state.Catalogue));
-  return state;
-}
+using test_support::FreshState;
 
 class DataFileLock : public ::testing::Test {
  protected:

@@ -19,6 +19,7 @@
 #include "core/file_io.h"
 #include "core/lock_file.h"
 #include "core/recovery_file.h"
+#include "fresh_state.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "support/write_fault_walk.h"
@@ -48,13 +49,7 @@ const std::string kOfferEnd =
 const std::string kAskLeave = "Wollen Sie das Programm jetzt wirklich beenden?";
 const std::string kAskSaveOnLeave = "Sollen die Änderungen gespeichert werden?";
 
-AppState FreshState(const fs::path& program) {
-  AppState state;
-  state.Dirs = core::Directories::AllAt(program);
-  state.Catalogue = settings::BuiltInSubjectCatalogue();
-  state.Data.Table.Initialise(settings::IntroPhaseDefaultsOf(state.Catalogue));
-  return state;
-}
+using test_support::FreshState;
 
 class Recovery : public ::testing::Test {
  protected:
